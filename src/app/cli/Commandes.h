@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/cli/LigneCommande.h"
+
+namespace tarvo {
+
+class Json;
+struct Document;
+
+// One function per headless command, each in its own file.
+int CommandeJson(const OptionsCli& options, ContexteCli& contexte);
+int CommandeEnregistreSous(const OptionsCli& options, ContexteCli& contexte);
+int CommandeZones(const OptionsCli& options, ContexteCli& contexte);
+int CommandeCsv(const OptionsCli& options, ContexteCli& contexte);
+
+// Writes the keys "Feuille" and "Bulletin" of the document's JSON: the work sheet and the
+// test report as the pages would compute them for the series in memory.
+void EcritJsonOptique(Json& json, Document& doc);
+
+} // namespace tarvo

@@ -1,0 +1,127 @@
+#include "app/cli/LigneCommande.h"
+
+#include "app/cli/Commandes.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace tarvo {
+
+namespace {
+
+bool LitEntier(const std::string& texte, int& valeur) {
+    const auto fin = texte.data() + texte.size();
+    const auto r = std::from_chars(texte.data(), fin, valeur);
+    return r.ec == std::errc() && r.ptr == fin;
+}
+
+bool LitReel(const std::string& texte, double& valeur) {
+    if (texte.empty()) return false;
+    char* fin = nullptr;
+    valeur = std::strtod(texte.c_str(), &fin);
+    return fin == texte.c_str() + texte.size();
+}
+
+} // namespace
+
+std::string UsageCli() {
+    return "Usage :\n"
+           "  tarvo [FICHIER]                                  ouvre la fenêtre\n"
+           "  tarvo --json [--series N] FICHIER                décrit le document en JSON\n"
+           "  tarvo --csv [--series N] FICHIER                 tableau du bulletin en CSV\n"
+           "  tarvo --save-as SORTIE [--overwrite] FICHIER     enregistre sous un autre nom\n"
+           "  tarvo --zones DIAMETRE FOCALE TROU               propose les zones de l'écran\n"
+           "  tarvo --pdf SORTIE.pdf --page PAGE [--series N] FICHIER\n"
+           "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n";
+}
+
+AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
+    AnalyseCli analyse;
+    bool option = false;
+    for (const auto& a : arguments) option = option || a.rfind("--", 0) == 0;
+    if (!option) return analyse;
+    analyse.SansFenetre = true;
+
+    OptionsCli o;
+    std::optional<OptionsCli::Mode> mode;
+    std::vector<std::string> restes;
+    auto erreur = [&](const std::string& texte) {
+        analyse.Erreur = texte;
+        return analyse;
+    };
+    auto choisitMode = [&](OptionsCli::Mode m) {
+        if (mode) return false;
+        mode = m;
+        return true;
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool suivant = i + 1 < arguments.size();
+        if (a == "--json" || a == "--csv") {
+            if (!choisitMode(a == "--json" ? OptionsCli::Mode::Json : OptionsCli::Mode::Csv))
+                return erreur("une seule commande à la fois");
+        } else if (a == "--save-as" || a == "--pdf" || a == "--png") {
+            const auto m = a == "--save-as" ? OptionsCli::Mode::EnregistreSous
+                           : a == "--pdf"   ? OptionsCli::Mode::Pdf
+                                            : OptionsCli::Mode::Png;
+            if (!choisitMode(m)) return erreur("une seule commande à la fois");
+            if (!suivant) return erreur(a + " demande un nom de fichier");
+            o.Sortie = arguments[++i];
+        } else if (a == "--zones") {
+            if (!choisitMode(OptionsCli::Mode::Zones)) return erreur("une seule commande à la fois");
+            if (i + 3 >= arguments.size() || !LitReel(arguments[i + 1], o.ZonesDiametre) ||
+                !LitReel(arguments[i + 2], o.ZonesFocale) || !LitReel(arguments[i + 3], o.ZonesTrou))
+                return erreur("--zones demande le diamètre, la focale et le diamètre du trou");
+            i += 3;
+        } else if (a == "--series") {
+            int n = 0;
+            if (!suivant || !LitEntier(arguments[i + 1], n) || n < 1)
+                return erreur("--series demande un numéro de série (1, 2, ...)");
+            o.Serie = n;
+            ++i;
+        } else if (a == "--page") {
+            if (!suivant) return erreur("--page demande le nom d'une page");
+            o.Page = arguments[++i];
+        } else if (a == "--overwrite") {
+            o.Ecrase = true;
+        } else if (a.rfind("--", 0) == 0) {
+            return erreur("option inconnue : " + a);
+        } else {
+            restes.push_back(a);
+        }
+    }
+    if (!mode) return erreur("aucune commande");
+    o.ModeCli = *mode;
+    if (o.ModeCli == OptionsCli::Mode::Zones) {
+        if (!restes.empty()) return erreur("--zones ne prend pas de fichier");
+    } else {
+        if (restes.empty()) return erreur("il manque le nom du document");
+        // A path with blanks may arrive split in several arguments.
+        o.Fichier = restes.front();
+        for (std::size_t i = 1; i < restes.size(); ++i) o.Fichier += " " + restes[i];
+    }
+    const bool page = o.ModeCli == OptionsCli::Mode::Pdf || o.ModeCli == OptionsCli::Mode::Png;
+    if (page && o.Page.empty()) return erreur("--page est obligatoire avec --pdf et --png");
+    if (!page && !o.Page.empty()) return erreur("--page ne va qu'avec --pdf ou --png");
+    if (o.Serie && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv && !page)
+        return erreur("--series ne va pas avec cette commande");
+    if (o.Ecrase && o.ModeCli != OptionsCli::Mode::EnregistreSous)
+        return erreur("--overwrite ne va qu'avec --save-as");
+    analyse.Options = o;
+    return analyse;
+}
+
+int ExecuteCommande(const OptionsCli& options, ContexteCli& contexte) {
+    switch (options.ModeCli) {
+    case OptionsCli::Mode::Json: return CommandeJson(options, contexte);
+    case OptionsCli::Mode::EnregistreSous: return CommandeEnregistreSous(options, contexte);
+    case OptionsCli::Mode::Zones: return CommandeZones(options, contexte);
+    case OptionsCli::Mode::Csv: return CommandeCsv(options, contexte);
+    case OptionsCli::Mode::Pdf:
+    case OptionsCli::Mode::Png: break;
+    }
+    contexte.erreurs << "Cette commande demande l'interface graphique.\n";
+    return 2;
+}
+
+} // namespace tarvo

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace tarvo {
+
+// Day count (day 0 = 30 December 1899) of a calendar date; nothing when the date is not
+// a valid one between the years 1 and 9999.
+bool JourDeDate(int annee, int mois, int jour, double& resultat);
+// Calendar date of a day count; false when it lies outside the years 1 to 9999.
+bool DateDeJour(double jours, int& annee, int& mois, int& jour);
+
+} // namespace tarvo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// The file system as the document code needs it. Every operation reports its success;
+// none throws.
+class Fichiers {
+public:
+    virtual ~Fichiers() = default;
+    // Whole content of a file, or nothing when it cannot be opened or read.
+    virtual std::optional<std::string> Lit(const std::string& chemin) = 0;
+    // Creates or empties the file, writes the bytes, flushes and syncs them to the disk,
+    // closes it. False when any of these steps failed.
+    virtual bool Ecrit(const std::string& chemin, std::string_view contenu) = 0;
+    virtual bool Existe(const std::string& chemin) = 0;
+    virtual bool Supprime(const std::string& chemin) = 0;
+    // Renames a file; fails rather than replace an existing destination.
+    virtual bool Renomme(const std::string& ancien, const std::string& nouveau) = 0;
+};
+
+} // namespace tarvo

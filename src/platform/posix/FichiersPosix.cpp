@@ -1,0 +1,106 @@
+#include "platform/posix/FichiersPosix.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvo {
+
+namespace {
+
+// Syncs the folder holding a file so that a rename survives a power cut.
+void SynchroniseDossier(const std::string& chemin) {
+    const auto barre = chemin.find_last_of('/');
+    const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
+    const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+std::string CheminSysteme(const std::string& chemin) {
+    const auto fin = chemin.find_last_not_of(' ');
+    return fin == std::string::npos ? std::string() : chemin.substr(0, fin + 1);
+}
+
+std::optional<std::string> FichiersPosix::Lit(const std::string& chemin) {
+    const std::string nom = CheminSysteme(chemin);
+    if (nom.empty()) return std::nullopt;
+    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string contenu;
+    char tampon[1 << 16];
+    for (;;) {
+        const ssize_t lu = ::read(fd, tampon, sizeof tampon);
+        if (lu < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (lu == 0) break;
+        contenu.append(tampon, static_cast<std::size_t>(lu));
+    }
+    if (::close(fd) != 0) return std::nullopt;
+    return contenu;
+}
+
+bool FichiersPosix::Ecrit(const std::string& chemin, std::string_view contenu) {
+    const std::string nom = CheminSysteme(chemin);
+    if (nom.empty()) return false;
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    std::size_t ecrit = 0;
+    while (ecrit < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + ecrit, contenu.size() - ecrit);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return false;
+        }
+        ecrit += static_cast<std::size_t>(n);
+    }
+    const bool synchronise = ::fsync(fd) == 0;
+    const bool ferme = ::close(fd) == 0;
+    return synchronise && ferme;
+}
+
+bool FichiersPosix::Existe(const std::string& chemin) {
+    const std::string nom = CheminSysteme(chemin);
+    struct stat etat {};
+    return !nom.empty() && ::stat(nom.c_str(), &etat) == 0;
+}
+
+bool FichiersPosix::Supprime(const std::string& chemin) {
+    const std::string nom = CheminSysteme(chemin);
+    if (nom.empty() || ::unlink(nom.c_str()) != 0) return false;
+    SynchroniseDossier(nom);
+    return true;
+}
+
+bool FichiersPosix::Renomme(const std::string& ancien, const std::string& nouveau) {
+    const std::string de = CheminSysteme(ancien);
+    const std::string vers = CheminSysteme(nouveau);
+    if (de.empty() || vers.empty()) return false;
+    if (::renameat2(AT_FDCWD, de.c_str(), AT_FDCWD, vers.c_str(), RENAME_NOREPLACE) != 0) {
+        // File systems without the no-replace rename: a hard link never replaces either.
+        if (errno != EINVAL && errno != ENOSYS) return false;
+        if (::link(de.c_str(), vers.c_str()) != 0) return false;
+        if (::unlink(de.c_str()) != 0) {
+            ::unlink(vers.c_str());
+            return false;
+        }
+    }
+    SynchroniseDossier(vers);
+    return true;
+}
+
+} // namespace tarvo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Fichiers.h"
+
+#include <map>
+#include <set>
+#include <vector>
+#include <string>
+
+namespace tarvo::test {
+
+// A file system in memory, for tests: files are a map from name to bytes, and any
+// operation can be made to fail on a chosen name.
+class FichiersMemoire : public Fichiers {
+public:
+    std::optional<std::string> Lit(const std::string& chemin) override;
+    bool Ecrit(const std::string& chemin, std::string_view contenu) override;
+    bool Existe(const std::string& chemin) override;
+    bool Supprime(const std::string& chemin) override;
+    bool Renomme(const std::string& ancien, const std::string& nouveau) override;
+
+    std::map<std::string, std::string> Contenus;
+    // Names on which the operation fails.
+    std::set<std::string> LectureEchoue, EcritureEchoue, SuppressionEchoue, RenommageEchoue;
+    // Every operation performed, in order, as "verbe nom" (for tests of the sequence).
+    std::vector<std::string> Journal;
+};
+
+} // namespace tarvo::test
