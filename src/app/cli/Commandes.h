@@ -13,6 +13,9 @@ int CommandeEnregistreSous(const OptionsCli& options, ContexteCli& contexte);
 int CommandeZones(const OptionsCli& options, ContexteCli& contexte);
 int CommandeCsv(const OptionsCli& options, ContexteCli& contexte);
 
+// Writes the keys of the document as read (LigneEntete .. MotifErreur) into an open object.
+void EcritJsonDocument(Json& json, const Document& doc);
+
 // Writes the keys "Feuille" and "Bulletin" of the document's JSON: the work sheet and the
 // test report as the pages would compute them for the series in memory.
 void EcritJsonOptique(Json& json, Document& doc);

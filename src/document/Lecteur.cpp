@@ -1,0 +1,271 @@
+#include "document/Lecteur.h"
+
+#include "document/Conversions.h"
+#include "document/Dates.h"
+#include "document/Document.h"
+#include "document/Signature.h"
+#include "document/SourceLignes.h"
+#include "document/Texte.h"
+#include "platform/Dialogues.h"
+#include "platform/Fichiers.h"
+
+#include <cmath>
+#include <memory>
+
+namespace tarvo {
+
+namespace {
+
+constexpr std::string_view Corrompu = "Fichier corrompu";
+
+// One read of a document file. `ligne_` is the line variable of the reads: a read that
+// cannot happen (end of file, rejected number) leaves it as it was, and the conversion
+// that follows works on that previous content again.
+class Lecture {
+public:
+    Lecture(Document& doc, SourceLignes& source, Dialogues& dialogues)
+        : doc_(doc), source_(source), dialogues_(dialogues) {}
+
+    // False when the file was refused as corrupt (a zone count beyond the tables).
+    bool Lit();
+
+private:
+    void LireLigne() {
+        if (source_.Fin() || doc_.NombreIncorrect) {
+            lectureCorrecte_ = false;
+            return;
+        }
+        ligne_ = std::string(source_.Suivante());
+    }
+    // A value line: read, then unquoted.
+    const std::string& LireValeur() {
+        LireLigne();
+        ligne_ = std::string(SansGuillemets(ligne_));
+        return ligne_;
+    }
+    double LireNombre() { return Nombre(LireValeur(), doc_); }
+    std::int32_t LireEntier() { return Entier(LireValeur(), doc_); }
+
+    bool LitNombreZones(std::int32_t n);
+    void LitRayons();
+    void LitRangees(bool drapeauEnTete);
+    void LitCommentaire();
+    void LitVersion2(bool trou);
+    void LitVersion1();
+    void LitPredecesseur();
+
+    Document& doc_;
+    SourceLignes& source_;
+    Dialogues& dialogues_;
+    std::string ligne_;
+    bool lectureCorrecte_ = true;
+    bool corrompu_ = false;
+    bool zonesRefusees_ = false;
+};
+
+// A zone count beyond the tables is a corrupt file: it would index outside them.
+bool Lecture::LitNombreZones(std::int32_t n) {
+    if (n > ZonesMax) {
+        // After a rejected number the count is that number's text again: the rejection is
+        // what the user must hear about.
+        if (!doc_.NombreIncorrect) {
+            doc_.MotifErreur = std::string(Corrompu);
+            corrompu_ = true;
+            zonesRefusees_ = true;
+        }
+        return false;
+    }
+    doc_.NombreZones = n;
+    return true;
+}
+
+void Lecture::LitRayons() {
+    for (int i = 1; i <= doc_.NombreZones; ++i) doc_.Zones[i][RayonExterieur] = LireNombre();
+}
+
+void Lecture::LitRangees(bool drapeauEnTete) {
+    const int n = ZonesUtilisees(doc_);
+    for (int k = 1; k <= 2; ++k) {
+        for (int j = 1; j <= LignesMesure; ++j) {
+            if (drapeauEnTete) doc_.Lectures[0][j][k] = LireEntier();
+            for (int i = 1; i <= n; ++i) doc_.Lectures[i][j][k] = LireNombre();
+            if (!drapeauEnTete) doc_.Lectures[0][j][k] = LireEntier();
+        }
+    }
+}
+
+void Lecture::LitCommentaire() {
+    bool encore = true;
+    bool ouvert = false;
+    int autres = 0;
+    while (encore) {
+        LireLigne();
+        const std::string_view l = ligne_;
+        const bool texte = !l.empty() && l != "\"\"" && l != Separateur;
+        // An empty line inside a comment that is still open is one of its blank lines.
+        if (texte || (l.empty() && ouvert && lectureCorrecte_)) {
+            encore = (l.empty() || l.back() != '"') && !source_.Fin() && !doc_.NombreIncorrect;
+            ouvert = encore;
+            std::string_view morceau = l;
+            if (!morceau.empty() && morceau.front() == '"') {
+                morceau.remove_prefix(1);
+                if (!morceau.empty() && morceau.back() == '"') morceau.remove_suffix(1);
+                doc_.Note += morceau;
+            } else {
+                if (!morceau.empty() && morceau.back() == '"') morceau.remove_suffix(1);
+                doc_.Note += "\r\n";
+                doc_.Note += morceau;
+            }
+        } else {
+            ++autres;
+            if (l == Separateur || autres > 10) encore = false;
+        }
+    }
+}
+
+void Lecture::LitVersion2(bool trou) {
+    doc_.Intitule = LireValeur();
+    doc_.Diametre = LireNombre();
+    doc_.DiametreSerie = doc_.Diametre;
+    doc_.Focale = LireNombre();
+    doc_.FocaleSerie = doc_.Focale;
+    doc_.RayonCourbure = 2 * doc_.Focale;
+    doc_.Epaisseur = LireNombre();
+    doc_.CoefDeformation = LireNombre();
+    doc_.TrouCentral = trou ? LireNombre() : 0;
+    if (!LitNombreZones(LireEntier())) return;
+    LitRayons();
+
+    // Anything but 0 lets the list go on; a date line of exactly 0 ends it.
+    bool finDeListe = false;
+    while (!source_.Fin() && doc_.SerieCourante != doc_.SerieDemandee && !doc_.NombreIncorrect &&
+           !finDeListe) {
+        ++doc_.SerieCourante;
+        LireLigne();
+        if (ligne_.empty()) {
+            doc_.MotifErreur = std::string(Corrompu);
+            corrompu_ = true;
+            --doc_.SerieCourante;
+            break;
+        }
+        ligne_ = std::string(SansGuillemets(ligne_));
+        finDeListe = std::nearbyint(Nombre(ligne_, doc_)) == 0;
+        if (ligne_ == "0") {
+            // The end marker is no series: the one before it stays in memory.
+            --doc_.SerieCourante;
+            break;
+        }
+        doc_.DateSerie = Nombre(ligne_, doc_);
+        doc_.DiametreSerie = LireNombre();
+        doc_.FocaleSerie = LireNombre();
+        doc_.RayonCourbure = 2 * doc_.FocaleSerie;
+        if (trou) {
+            const double t = LireNombre();
+            doc_.TrouCentralSerie = doc_.TrouCentral > 1 ? t : 0;
+        } else {
+            doc_.TrouCentralSerie = 0;
+        }
+        LitRangees(true);
+        doc_.Note.clear();
+        if (source_.Fin()) dialogues_.Bip();
+        LitCommentaire();
+        if (ligne_ != Separateur) LireLigne();
+    }
+    if (doc_.SerieCourante >= doc_.NombreSeries) doc_.Commentaire = doc_.Note;
+}
+
+void Lecture::LitVersion1() {
+    doc_.Intitule = LireValeur();
+    doc_.Diametre = LireNombre();
+    doc_.DiametreSerie = doc_.Diametre;
+    doc_.Focale = LireNombre();
+    doc_.FocaleSerie = doc_.Focale;
+    doc_.RayonCourbure = 2 * doc_.Focale;
+    doc_.Epaisseur = LireNombre();
+    doc_.CoefDeformation = LireNombre();
+    if (!LitNombreZones(LireEntier())) return;
+    LitRayons();
+    while (!source_.Fin() && doc_.SerieCourante != doc_.SerieDemandee && !doc_.NombreIncorrect) {
+        ++doc_.SerieCourante;
+        doc_.DateSerie = LireNombre();
+        LitRangees(true);
+    }
+    doc_.Note.clear();
+}
+
+void Lecture::LitPredecesseur() {
+    doc_.Diametre = LireNombre();
+    doc_.DiametreSerie = doc_.Diametre;
+    doc_.Focale = LireNombre();
+    doc_.FocaleSerie = doc_.Focale;
+    doc_.RayonCourbure = 2 * doc_.Focale;
+    doc_.Epaisseur = LireNombre();
+    doc_.Intitule = LireValeur();
+    doc_.CoefDeformation = LireNombre();
+
+    // The date as dd/mm/yyyy; a date that is not in the calendar is a rejected number.
+    const std::string date = LireValeur();
+    const std::int32_t jour = Entier(SousChaine(date, 0, 2), doc_);
+    const std::int32_t mois = Entier(SousChaine(date, 3, 2), doc_);
+    const std::int32_t annee = Entier(SousChaine(date, 6, 4), doc_);
+    if (double jours = 0; JourDeDate(annee, mois, jour, jours)) {
+        doc_.DateSerie = jours;
+    } else if (!doc_.NombreIncorrect) {
+        doc_.NombreIncorrect = true;
+        doc_.MotifErreur = date;
+    }
+
+    LireValeur();
+    if (!LitNombreZones(Entier(FormeAffichable(ligne_), doc_))) return;
+    LitRayons();
+    doc_.SerieCourante = 1;
+    LitRangees(false);
+    doc_.Note.clear();
+}
+
+bool Lecture::Lit() {
+    LireLigne();
+    doc_.LigneEntete = SansGuillemets(ligne_);
+    doc_.NombreIncorrect = false;
+    const VersionFichier version = VersionDeSignature(doc_.LigneEntete);
+    if (version != VersionFichier::Aucune) {
+        switch (version) {
+        case VersionFichier::Inconnue:
+            dialogues_.Bip();
+            dialogues_.Avertissement(TitreOuverture, "Mauvais fichier");
+            doc_.FichierOuvert = false;
+            corrompu_ = true;
+            break;
+        case VersionFichier::Version2: LitVersion2(AvecTrouCentral(doc_.LigneEntete)); break;
+        case VersionFichier::Version1: LitVersion1(); break;
+        case VersionFichier::Predecesseur: LitPredecesseur(); break;
+        case VersionFichier::Aucune: break;
+        }
+        if ((!lectureCorrecte_ || corrompu_ || doc_.NombreIncorrect) && doc_.FichierOuvert) {
+            dialogues_.Bip();
+            dialogues_.Message("Erreur de lecture d'un fichier ( " + doc_.MotifErreur + " )");
+        }
+    }
+    doc_.Modifie = false;
+    doc_.ModifieBulletin = false;
+    CalculeMoyennes(doc_);
+    return !zonesRefusees_;
+}
+
+} // namespace
+
+void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues) {
+    doc.SerieCourante = 0;
+    doc.FichierOuvert = false;
+    const auto contenu = fichiers.Lit(doc.NomFichier);
+    if (!contenu) {
+        dialogues.Avertissement(TitreLecture, "Fichier introuvable");
+        return;
+    }
+    doc.FichierOuvert = true;
+    auto source = std::make_unique<SourceLignes>(DecodeTexteFichier(*contenu));
+    Lecture lecture(doc, *source, dialogues);
+    if (!lecture.Lit()) doc.EntierIncorrect = true;
+}
+
+} // namespace tarvo
