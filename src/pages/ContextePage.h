@@ -1,0 +1,23 @@
+#pragma once
+
+#include "document/Document.h"
+#include "pages/Cadres.h"
+#include "pages/MiseEnPage.h"
+#include "pages/Surface.h"
+#include "platform/Systeme.h"
+
+namespace tarvo {
+
+// What a page drawer works on, handed down together: the document, the window, the
+// system (decimal separator, short date), the shared layout state, the recorded boxes,
+// and `ModeImpression`, which the print command sets and the print job clears.
+struct ContextePage {
+    Document& doc;
+    Surface& surface;
+    Systeme& systeme;
+    MiseEnPage& miseEnPage;
+    CadresPage& cadres;
+    bool& ModeImpression;
+};
+
+} // namespace tarvo
