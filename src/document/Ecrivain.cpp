@@ -1,0 +1,326 @@
+#include "document/Ecrivain.h"
+
+#include "document/Conversions.h"
+#include "document/Document.h"
+#include "document/Lecteur.h"
+#include "document/Signature.h"
+#include "document/SourceLignes.h"
+#include "document/Texte.h"
+#include "platform/Dialogues.h"
+#include "platform/Fichiers.h"
+
+#include <memory>
+
+namespace tarvo {
+
+namespace {
+
+// Dialogs of a read that only checks a file: nothing is shown.
+class DialoguesMuets final : public Dialogues {
+public:
+    void Avertissement(const std::string&, const std::string&) override {}
+    void Message(const std::string&) override {}
+    void Erreur(const std::string&) override {}
+    Reponse Confirmation(const std::string&, bool, Reponse) override { return Reponse::Annuler; }
+    void Bip() override {}
+    std::optional<std::string> ChoisitFichierAOuvrir(const DialogueFichier&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChoisitFichierAEnregistrer(const DialogueFichier&,
+                                                          const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+// The lines of a comment as they must be written so that the reader finds its end where it
+// is: trailing line breaks and leading empty lines dropped, and a blank added to an inner
+// line that ends with a double quote (the reader would take it for the closing quote).
+std::vector<std::string> LignesCommentaire(std::string commentaire) {
+    if (commentaire == "\r") commentaire.clear();
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    while (debut <= commentaire.size()) {
+        std::size_t fin = commentaire.find('\n', debut);
+        if (fin == std::string::npos) fin = commentaire.size();
+        std::string ligne = commentaire.substr(debut, fin - debut);
+        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+        lignes.push_back(std::move(ligne));
+        debut = fin + 1;
+    }
+    while (lignes.size() > 1 && lignes.back().empty()) lignes.pop_back();
+    while (lignes.size() > 1 && lignes.front().empty()) lignes.erase(lignes.begin());
+    for (std::size_t i = 0; i + 1 < lignes.size(); ++i)
+        if (!lignes[i].empty() && lignes[i].back() == '"') lignes[i] += ' ';
+    return lignes;
+}
+
+class Ecriture {
+public:
+    Ecriture(Document& doc, Fichiers& fichiers, Dialogues& dialogues)
+        : doc_(doc), fichiers_(fichiers), dialogues_(dialogues) {}
+
+    // The whole new file, or nothing after an error (already shown).
+    std::optional<std::string> Produit();
+
+private:
+    void Ecrit(std::string_view ligne) {
+        sortie_ += ligne;
+        sortie_ += "\r\n";
+    }
+    void EcritNombre(double valeur) { Ecrit(TexteFichierRelisible(valeur)); }
+    void EcritCommentaire(const std::string& commentaire) {
+        const auto lignes = LignesCommentaire(commentaire);
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            const std::string debut = i == 0 ? "\"" : "";
+            const std::string fin = i + 1 == lignes.size() ? "\"" : "";
+            Ecrit(debut + lignes[i] + fin);
+        }
+        Ecrit(Separateur);
+    }
+    void EcritCaracteristiques();
+    void EcritSerie(const Document& serie, bool lectures);
+    void EcritLecturesDe(const Document& serie);
+
+    // Reading a source line: at the end of the source, or after a rejected number in the
+    // document's own read, nothing is read and the line keeps its previous content.
+    void LitSource() {
+        if (source_->Fin() || doc_.NombreIncorrect) {
+            erreurLecture_ = true;
+            return;
+        }
+        ligne_ = std::string(source_->Suivante());
+    }
+    void Saute() { LitSource(); }
+    void Copie() {
+        LitSource();
+        Ecrit(ligne_);
+    }
+    void CopieCommentaire();
+    bool CopieSerie(bool version1, bool trou);
+    void SignaleZonesDifferentes(std::int32_t zonesSource);
+    std::optional<std::string> RecopiePredecesseur();
+
+    Document& doc_;
+    Fichiers& fichiers_;
+    Dialogues& dialogues_;
+    std::unique_ptr<SourceLignes> source_;
+    std::string sortie_;
+    std::string ligne_;
+    bool erreurLecture_ = false;
+};
+
+void Ecriture::EcritCaracteristiques() {
+    Ecrit(SignatureActuelle);
+    Ecrit("\"" + doc_.Intitule + "\"");
+    EcritNombre(doc_.Diametre);
+    EcritNombre(doc_.Focale);
+    EcritNombre(doc_.Epaisseur);
+    EcritNombre(doc_.CoefDeformation);
+    EcritNombre(doc_.TrouCentral);
+    EcritNombre(doc_.NombreZones);
+    for (int i = 1; i <= ZonesUtilisees(doc_); ++i) EcritNombre(doc_.Zones[i][RayonExterieur]);
+}
+
+void Ecriture::EcritLecturesDe(const Document& serie) {
+    const int n = ZonesUtilisees(serie);
+    for (int k = 1; k <= 2; ++k)
+        for (int j = 1; j <= LignesMesure; ++j)
+            for (int i = 0; i <= n; ++i) EcritNombre(serie.Lectures[i][j][k]);
+}
+
+void Ecriture::EcritSerie(const Document& serie, bool lectures) {
+    EcritNombre(serie.DateSerie);
+    EcritNombre(serie.DiametreSerie);
+    EcritNombre(serie.FocaleSerie);
+    EcritNombre(serie.TrouCentralSerie);
+    if (lectures) EcritLecturesDe(serie);
+    EcritCommentaire(serie.Commentaire);
+}
+
+void Ecriture::CopieCommentaire() {
+    bool encore = true;
+    while (encore) {
+        LitSource();
+        if (erreurLecture_) {
+            Ecrit(ligne_);
+            return;
+        }
+        encore = (ligne_.empty() || ligne_.back() != '"') && !source_->Fin();
+        Ecrit(ligne_);
+        if (ligne_ == Separateur)
+            encore = false;
+        else
+            Copie();
+    }
+}
+
+// The older series were read with another zone count than the mirror's: copying them with
+// the new count would garble them.
+void Ecriture::SignaleZonesDifferentes(std::int32_t zonesSource) {
+    dialogues_.Avertissement(TitreFichierTemporaire,
+                             "Le nombre de zones du fichier (" + std::to_string(zonesSource) +
+                                 ") n'est plus celui du miroir (" +
+                                 std::to_string(doc_.NombreZones) +
+                                 ") : les séries précédentes ne peuvent pas être recopiées. "
+                                 "Le fichier n'a pas été enregistré.");
+}
+
+// Copies the next series of the source; false when the source ended before it.
+bool Ecriture::CopieSerie(bool version1, bool trou) {
+    Copie();
+    if (version1) {
+        EcritNombre(doc_.DiametreSerie);
+        EcritNombre(doc_.FocaleSerie);
+        EcritNombre(doc_.TrouCentralSerie);
+    } else {
+        Copie();
+        Copie();
+        if (trou)
+            Copie();
+        else
+            EcritNombre(doc_.TrouCentralSerie);
+    }
+    const int n = ZonesUtilisees(doc_);
+    for (int k = 1; k <= 2; ++k)
+        for (int j = 1; j <= LignesMesure; ++j)
+            for (int i = 0; i <= n; ++i) Copie();
+    if (version1) {
+        Ecrit("\"\"");
+        Ecrit(Separateur);
+    } else {
+        CopieCommentaire();
+    }
+    return !erreurLecture_;
+}
+
+// A predecessor file holds one series, in its own layout: when a new series follows it, the
+// old one is read back and written in the current layout before it, so that it is not lost.
+std::optional<std::string> Ecriture::RecopiePredecesseur() {
+    Document ancienne;
+    InitialiseDocument(ancienne, 0);
+    ancienne.NomFichier = doc_.NomFichier;
+    DialoguesMuets muets;
+    LireDocument(ancienne, fichiers_, muets);
+    if (!ancienne.FichierOuvert || ancienne.NombreIncorrect || ancienne.EntierIncorrect ||
+        doc_.NombreSeries != 2) {
+        dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+        return std::nullopt;
+    }
+    if (ancienne.NombreZones != doc_.NombreZones) {
+        SignaleZonesDifferentes(ancienne.NombreZones);
+        return std::nullopt;
+    }
+    ancienne.Commentaire.clear();
+    EcritCaracteristiques();
+    EcritSerie(ancienne, true);
+    EcritSerie(doc_, true);
+    return sortie_;
+}
+
+std::optional<std::string> Ecriture::Produit() {
+    std::optional<std::string> contenu;
+    if (fichiers_.Existe(doc_.NomFichier)) {
+        contenu = fichiers_.Lit(doc_.NomFichier);
+        if (!contenu) {
+            dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+            return std::nullopt;
+        }
+    }
+    VersionFichier version = VersionFichier::Aucune;
+    if (contenu) {
+        source_ = std::make_unique<SourceLignes>(DecodeTexteFichier(*contenu));
+        // A first line that cannot be read (empty source, or a number rejected when the
+        // document was read) leaves `LigneEntete` as the document's read set it.
+        LitSource();
+        if (!erreurLecture_) doc_.LigneEntete = SansGuillemets(ligne_);
+        erreurLecture_ = false;
+        version = VersionDeSignature(doc_.LigneEntete);
+    }
+
+    if (version == VersionFichier::Inconnue) {
+        doc_.FichierOuvert = false;
+        dialogues_.Avertissement(TitreOuverture, "Mauvais fichier");
+        return std::nullopt;
+    }
+    if (version == VersionFichier::Predecesseur && doc_.NombreSeries >= 2)
+        return RecopiePredecesseur();
+    if (version != VersionFichier::Version1 && version != VersionFichier::Version2) {
+        // No source, an empty one, or one the reader found nothing in: the document is the
+        // model alone.
+        EcritCaracteristiques();
+        EcritSerie(doc_, true);
+        return sortie_;
+    }
+
+    const bool version1 = version == VersionFichier::Version1;
+    const bool trou = AvecTrouCentral(doc_.LigneEntete);
+    Ecrit(SignatureActuelle);
+    Saute();
+    Ecrit("\"" + doc_.Intitule + "\"");
+    for (const double v : {doc_.Diametre, doc_.Focale, doc_.Epaisseur, doc_.CoefDeformation}) {
+        Saute();
+        EcritNombre(v);
+    }
+    if (trou) Saute();
+    EcritNombre(doc_.TrouCentral);
+    Saute();
+    Document controle;
+    const std::int32_t zonesSource = Entier(FormeAffichable(ligne_), controle);
+    if (!erreurLecture_ && zonesSource != doc_.NombreZones && doc_.NombreSeries > 1) {
+        SignaleZonesDifferentes(zonesSource);
+        return std::nullopt;
+    }
+    EcritNombre(doc_.NombreZones);
+    for (int i = 1; i <= ZonesUtilisees(doc_); ++i) {
+        Saute();
+        EcritNombre(doc_.Zones[i][RayonExterieur]);
+    }
+
+    // While an older series is browsed, the series in memory is already in the file: every
+    // series is copied, so that the last one is never replaced by an older one.
+    const bool consultation = doc_.SerieCourante >= 1 && doc_.SerieCourante < doc_.NombreSeries;
+    for (int s = 1; s <= doc_.NombreSeries; ++s) {
+        if (s == doc_.NombreSeries && !consultation) {
+            EcritSerie(doc_, true);
+        } else {
+            CopieSerie(version1, trou);
+        }
+    }
+    if (erreurLecture_) {
+        dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+        return std::nullopt;
+    }
+    return sortie_;
+}
+
+} // namespace
+
+std::string RemplaceExtension(const std::string& nom, std::string_view extension) {
+    const auto point = nom.size() >= 4 ? nom.size() - 4 : std::string::npos;
+    if (point != std::string::npos && nom[point] == '.' &&
+        nom.find_first_of("/\\", point) == std::string::npos)
+        return nom.substr(0, point + 1) + std::string(extension);
+    return nom + "." + std::string(extension);
+}
+
+std::string NomTemporaire(const std::string& destination, const std::string& source) {
+    const std::string nom = RemplaceExtension(destination, "tmp");
+    if (nom == source || nom == destination) return destination + ".tmp";
+    return nom;
+}
+
+bool EcritDocument(Document& doc, const std::string& destination, Fichiers& fichiers,
+                   Dialogues& dialogues) {
+    Ecriture ecriture(doc, fichiers, dialogues);
+    const auto contenu = ecriture.Produit();
+    if (!contenu) return false;
+    const std::string temporaire = NomTemporaire(destination, doc.NomFichier);
+    if (!fichiers.Ecrit(temporaire, EncodeTexteFichier(*contenu))) {
+        fichiers.Supprime(temporaire);
+        dialogues.Avertissement(TitreFichierTemporaire, "Erreur fichier");
+        return false;
+    }
+    return true;
+}
+
+} // namespace tarvo
