@@ -29,8 +29,8 @@ void LitParametres(std::string_view contenu, Historique& historique, int& etatFe
 void ChargeParametres(Historique& historique, int& etatFenetreLu, const Services& services);
 
 // `EcritParametres`: writes the window placement and entries 1..4 of the list. The file is
-// replaced only once the new one is completely written; on failure "Erreur d'écriture du
-// fichier Tarvo.ini" is shown and the previous file is left as it was.
+// replaced only once the new one is completely written, so it is never left half written;
+// on failure "Erreur d'écriture du fichier Tarvo.ini" is shown.
 void EcritParametres(const Historique& historique, int etatFenetreLu, const Services& services);
 
 } // namespace tarvo
