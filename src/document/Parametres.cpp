@@ -99,14 +99,6 @@ std::string TexteParametres(const Historique& historique, int etatFenetreLu, Fen
     return texte;
 }
 
-// 8-bit bytes unless they would read back as other text (8-bit bytes that happen to form
-// valid UTF-8); then UTF-8, which always reads back as written.
-std::string OctetsFichier(const std::string& texte) {
-    std::string octets = EncodeTexteFichier(texte);
-    if (DecodeTexteFichier(octets) != texte) return texte;
-    return octets;
-}
-
 // The settings file is replaced only by a complete one: the new content goes to a
 // temporary file first, so that a failed write never leaves half a file behind.
 bool RemplaceFichier(Fichiers& fichiers, const std::string& chemin, std::string_view octets) {
@@ -200,7 +192,7 @@ void ChargeParametres(Historique& historique, int& etatFenetreLu, const Services
 
 void EcritParametres(const Historique& historique, int etatFenetreLu, const Services& services) {
     const std::string octets =
-        OctetsFichier(TexteParametres(historique, etatFenetreLu, services.fenetre));
+        EncodeTexteFichier(TexteParametres(historique, etatFenetreLu, services.fenetre));
     if (!RemplaceFichier(services.fichiers, CheminIni(services.systeme), octets))
         services.dialogues.Avertissement(std::string(TitreEcriture), std::string(ErreurEcriture));
 }

@@ -106,6 +106,9 @@ std::string EncodeTexteFichier(std::string_view texte) {
         if (o < 0) return std::string(texte);
         octets += static_cast<char>(o);
     }
+    // 8-bit bytes that happen to form valid UTF-8 ("Ã©" gives the bytes of "é") would read
+    // back as other text: such a text is written in UTF-8, which reads back as it is.
+    if (octets.size() != texte.size() && EstUtf8(octets)) return std::string(texte);
     return octets;
 }
 

@@ -12,7 +12,8 @@ namespace tarvo {
 // documents were written in.
 std::string DecodeTexteFichier(std::string_view octets);
 
-// Bytes of a file: Windows-1252 when every character has a place in it, else UTF-8.
+// Bytes of a file: Windows-1252 when every character has a place in it and the bytes read
+// back as the same text, else UTF-8.
 std::string EncodeTexteFichier(std::string_view texte);
 
 // Lines of a text: CR LF or a lone LF ends a line; a line end at the very end of the text

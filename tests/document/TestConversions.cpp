@@ -111,6 +111,9 @@ TEST(Texte, Windows1252OuUtf8) {
     EXPECT_EQ(EncodeTexteFichier("série €"), "s\xE9rie \x80");
     // A character with no place in Windows-1252 keeps the whole text in UTF-8.
     EXPECT_EQ(EncodeTexteFichier("série → ok"), "série → ok");
+    // Bytes that would read back as other text are not used.
+    EXPECT_EQ(EncodeTexteFichier("Ã©"), "Ã©");
+    EXPECT_EQ(DecodeTexteFichier(EncodeTexteFichier("Ã© et é")), "Ã© et é");
     // Every byte survives a round trip, the five undefined ones included.
     std::string tous;
     for (int o = 1; o < 256; ++o) tous += static_cast<char>(o);
