@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvo {
@@ -29,6 +30,10 @@ std::string SystemePosix::RepertoireConfiguration() {
     else
         dossier = ".";
     if (dossier.back() != '/') dossier += '/';
+    // A fresh account may not have the folder yet; the settings are written there at exit.
+    for (std::size_t barre = dossier.find('/', 1); barre != std::string::npos;
+         barre = dossier.find('/', barre + 1))
+        ::mkdir(dossier.substr(0, barre).c_str(), 0700);
     return dossier;
 }
 
