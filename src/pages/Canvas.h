@@ -70,7 +70,7 @@ struct Point {
 // - text is placed by its top-left corner (top of the cell); the current position moves
 //   to the end of the text (x + its width, y).
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // Size of the target: the bitmap, or the printable page in printer pixels.
@@ -114,7 +114,7 @@ public:
     void FixeTaillePolice(int points);
     void FixeGras(bool gras) { police_.Gras = gras; }
 
-protected:
+  protected:
     Canvas() = default;
     Canvas(const Canvas&) = default;
     Canvas& operator=(const Canvas&) = default;
@@ -122,7 +122,7 @@ protected:
     // A line from (x1, y1) to (x2, y2) without its last pixel.
     virtual void DessineLigne(int x1, int y1, int x2, int y2) = 0;
 
-private:
+  private:
     Plume plume_;
     Brosse brosse_;
     Police police_;

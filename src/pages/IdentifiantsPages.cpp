@@ -7,8 +7,7 @@ namespace tarvo {
 
 std::optional<std::string> IdentifiantPage(std::string_view nom) {
     static constexpr std::array<std::string_view, 6> identifiants{
-        "Caractéristiques", "Feuille",        "Mesures",
-        "NouvellesMesures", "EditionMesures", "Bulletin"};
+        "Caractéristiques", "Feuille", "Mesures", "NouvellesMesures", "EditionMesures", "Bulletin"};
     for (const std::string_view identifiant : identifiants)
         if (nom == identifiant) return std::string(identifiant);
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 4> simples{{

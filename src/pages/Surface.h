@@ -39,7 +39,7 @@ enum class BoutonPage {
 // pixels; control positions are frame coordinates, which equal page coordinates since
 // `Fenetre` sits at the frame's origin. The program provides it; the tests record it.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // The canvas of the page bitmap `Fenetre`. Its bitmap keeps a fixed capacity (at least

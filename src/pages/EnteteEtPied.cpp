@@ -1,0 +1,125 @@
+#include "pages/EnteteEtPied.h"
+
+#include "document/Conversions.h"
+#include "document/Document.h"
+
+#include <array>
+
+namespace tarvo {
+
+std::string SuffixeForme(double k) {
+    if (k > -1.001 && k < -0.999) return " parabolique";
+    if (k > -0.001 && k < 0.001) return " sphérique";
+    return std::string();
+}
+
+namespace {
+
+struct EtatPage {
+    std::string_view Page;
+    BoutonPage Bouton;
+    int ContexteAide;
+    std::string_view ConseilImprimer;
+    bool AvecStatut;
+    std::string_view Statut;
+    bool Annuler;
+};
+
+constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de mesures";
+constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
+
+constexpr std::array<EtatPage, 6> EtatsPages{{
+    {"Caractéristiques", BoutonPage::ToolCaracteristiques, 3100,
+     "Imprimer |Imprimer le document affiché", true, "", false},
+    {"Feuille", BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true, "",
+     false},
+    {"Mesures", BoutonPage::ToolAnciennes, 3300, ImprimerMesures, true,
+     "Utiliser les flèches pour changer de série de mesures", false},
+    {"NouvellesMesures", BoutonPage::ToolNouvelles, 3300, ImprimerMesures, true, CliquerCellule,
+     true},
+    {"EditionMesures", BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule, false},
+    {"Bulletin", BoutonPage::ToolBulletin, 3400, "Imprimer |Imprimer le bulletin de contrôle",
+     false, "", false},
+}};
+
+// Place of `Bouton_Annuler` on the new-series page.
+constexpr int GaucheAnnuler = 467;
+constexpr int HautAnnuler = 64;
+
+} // namespace
+
+void EtatFenetrePage(Surface& surface, std::string_view page) {
+    for (const EtatPage& etat : EtatsPages) {
+        if (etat.Page != page) continue;
+        surface.EnfonceBoutonPage(etat.Bouton);
+        surface.FixeContexteAide(etat.ContexteAide);
+        if (etat.AvecStatut) surface.FixeTexteStatut(std::string(etat.Statut));
+        surface.FixeConseilImprimer(std::string(etat.ConseilImprimer));
+        if (etat.Annuler)
+            surface.PlaceControle(Controle::BoutonAnnuler, GaucheAnnuler, HautAnnuler);
+        surface.AfficheControle(Controle::BoutonAnnuler, etat.Annuler);
+        return;
+    }
+}
+
+bool SondePolices(Canvas& canvas) {
+    canvas.FixeNomPolice(PoliceArial);
+    canvas.FixeHauteurPolice(30);
+    canvas.FixeGras(true);
+    return canvas.LargeurTexte(TitreSonde) <= LargeurSondeMax;
+}
+
+TitreDessine DessineTitreEcran(Canvas& canvas, int largeurPage, std::string_view titre, int hauteur,
+                               bool petitesPolices) {
+    canvas.FixeNomPolice(PoliceArial);
+    canvas.FixeHauteurPolice(hauteur);
+    canvas.FixeGras(petitesPolices);
+    TitreDessine t;
+    t.Largeur = canvas.LargeurTexte(titre);
+    t.Hauteur = canvas.HauteurTexte(titre);
+    t.Gauche = (largeurPage - t.Largeur) / 2;
+    canvas.EcritTexte(t.Gauche, 0, titre);
+    return t;
+}
+
+int DessineDateEcran(Canvas& canvas, int abscisse, std::string_view date) {
+    canvas.FixeNomPolice(PoliceArial);
+    canvas.FixeHauteurPolice(14);
+    canvas.FixeGras(false);
+    canvas.EcritTexte(abscisse, 7, date);
+    return canvas.LargeurTexte(date);
+}
+
+void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule) {
+    constexpr std::string_view de = "de ";
+    canvas.EcritTexte(67 - canvas.LargeurTexte(de), y, de);
+    canvas.EcritTexte(71, y, intitule);
+}
+
+int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
+                        std::string_view date) {
+    const int largeurPage = canvas.Largeur();
+    const std::string titreComplet = std::string(titre) + SuffixeForme(doc.CoefDeformation);
+    canvas.FixeTaillePolice(20);
+    const int hauteurTitre = canvas.HauteurTexte(titreComplet);
+    canvas.EcritTexte((largeurPage - canvas.LargeurTexte(titreComplet)) / 2, 0, titreComplet);
+
+    canvas.FixeTaillePolice(10);
+    const std::string dateMM = std::string(date) + "MM";
+    canvas.EcritTexte(largeurPage - canvas.LargeurTexte(dateMM),
+                      hauteurTitre - canvas.HauteurTexte(date), date);
+    if (!doc.Intitule.empty()) {
+        const std::string ligne = "de " + FormeAffichable(doc.Intitule);
+        canvas.EcritTexte((largeurPage - canvas.LargeurTexte(ligne)) / 2, hauteurTitre, ligne);
+    }
+    return hauteurTitre;
+}
+
+void DessinePiedPapier(Canvas& canvas, int y) {
+    canvas.FixeCouleurBrosse(Blanc);
+    canvas.FixeStyleBrosse(StyleBrosse::Plein);
+    const std::string pied = std::string(TextePied) + std::string(AdresseAuteur);
+    canvas.EcritTexte((canvas.Largeur() - canvas.LargeurTexte(pied)) / 2, y, pied);
+}
+
+} // namespace tarvo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "pages/Canvas.h"
+#include "pages/Surface.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+struct Document;
+
+// The author's web address, printed in the footer of every page.
+inline constexpr std::string_view AdresseAuteur = "https://www.tarvo.fr";
+inline constexpr std::string_view TextePied = "Document réalisé avec le logiciel TARVO - ";
+
+// Title of the font-scale probe, and the widest it may be with normal fonts.
+inline constexpr std::string_view TitreSonde = "Caractéristiques du miroir";
+inline constexpr int LargeurSondeMax = 370;
+
+// " parabolique" for -1.001 < K < -0.999, " sphérique" for -0.001 < K < 0.001, else
+// nothing (strict comparisons).
+std::string SuffixeForme(double coefDeformation);
+
+// Window state of a page (`PageCourante`): toolbar button down, help context, status bar
+// text, hint of `Imprimer1`, `Bouton_Annuler`. The report page writes its own status text.
+void EtatFenetrePage(Surface& surface, std::string_view page);
+
+// Font-scale probe: Arial, cell height 30, bold; true when the probe title is at most
+// 370 px wide (normal fonts). Leaves that font on the canvas.
+bool SondePolices(Canvas& canvas);
+
+// Screen title at y = 0, centred on the page width (halved toward zero), at a cell
+// height, bold with normal fonts. Returns where it was drawn.
+struct TitreDessine {
+    int Gauche = 0;
+    int Largeur = 0;
+    int Hauteur = 0;
+};
+TitreDessine DessineTitreEcran(Canvas& canvas, int largeurPage, std::string_view titre, int hauteur,
+                               bool petitesPolices);
+
+// The series date at (abscisse, 7) in Arial 14 regular. Returns its width.
+int DessineDateEcran(Canvas& canvas, int abscisse, std::string_view date);
+
+// "de " ending at x = 67 and the name from x = 71, in the current font.
+void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule);
+
+// Paper header: title (with the shape suffix) at size 20 centred at y = 0, the date at
+// size 10 ending "MM" before the page's right edge and bottom-aligned with the title,
+// "de " and the name centred under the title when there is a name. Sets the size to 10.
+// Returns the title height.
+int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
+                        std::string_view date);
+
+// Paper footer, centred on the page width at y, on a white brush.
+void DessinePiedPapier(Canvas& canvas, int y);
+
+} // namespace tarvo

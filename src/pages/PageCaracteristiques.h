@@ -1,0 +1,19 @@
+#pragma once
+
+#include "pages/ContextePage.h"
+
+namespace tarvo {
+
+// Place of the `Logo` picture under the page: its left, and its top below the zone table.
+inline constexpr int GaucheLogo = 72;
+inline constexpr int EcartLogo = 20;
+// Distance between the two shape buttons.
+inline constexpr int EcartFormes = 105;
+// The fixed frame around the shape buttons, recorded as `Cadres`[6].
+inline constexpr Cadre CadreFormes{66, 152, 252, 173};
+
+// The drawer of the characteristics page (`Caractéristiques`): the screen page with its
+// value boxes, and the printed page when `ModeImpression` is set.
+void AfficheCaracteristiques(ContextePage& page);
+
+} // namespace tarvo

@@ -1,0 +1,38 @@
+#include "support/SurfaceFactice.h"
+
+namespace tarvo::test {
+
+SurfaceFactice::SurfaceFactice() {
+    Controles[Controle::Fenetre] = EtatControle{0, 0, 1000, 1000, true, false, 0};
+    Controles[Controle::Logo] = EtatControle{0, 0, 400, 400, false, false, 0};
+    Controles[Controle::FormeParabolique] = EtatControle{0, 0, 100, 17, false, true, -13};
+    Controles[Controle::FormeSpherique] = EtatControle{0, 0, 100, 17, false, false, -13};
+    Controles[Controle::BoutonAnnuler] = EtatControle{467, 64, 75, 25, false, false, 0};
+    Fiche = EtatControle{0, 26, 1000, 1000, true, false, 0};
+}
+
+Canvas* SurfaceFactice::CanvasImage(Controle) { return nullptr; }
+
+void SurfaceFactice::PlaceControle(Controle c, int gauche, int haut) {
+    Controles[c].Gauche = gauche;
+    Controles[c].Haut = haut;
+}
+
+void SurfaceFactice::FixeHauteurPoliceControle(Controle c, int hauteur) {
+    Controles[c].HauteurPolice = hauteur;
+}
+
+void SurfaceFactice::CocheControle(Controle bouton, bool coche) {
+    const bool etaitCoche = Controles[bouton].Coche;
+    Controles[bouton].Coche = coche;
+    if (coche && !etaitCoche && SurClic) SurClic(bouton);
+}
+
+Canvas* SurfaceFactice::DebuteImpression() {
+    Journal.push_back("DebuteImpression");
+    if (!ImpressionAcceptee) return nullptr;
+    Papier = std::make_unique<CanvasEnregistreur>(4760, 6814, 600);
+    return Papier.get();
+}
+
+} // namespace tarvo::test

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "pages/Surface.h"
+#include "support/CanvasEnregistreur.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvo::test {
+
+// The window as the page drawers see it, every setting recorded in plain fields. The page
+// bitmap and the printer are recording canvases; the printer is an A4 page at 600 ppp.
+class SurfaceFactice : public Surface {
+public:
+    struct EtatControle {
+        int Gauche = 0, Haut = 0, Largeur = 0, Hauteur = 0;
+        bool Visible = false;
+        bool Coche = false;
+        int HauteurPolice = 0;
+    };
+
+    SurfaceFactice();
+
+    Canvas& CanvasFenetre() override { return Ecran; }
+    Canvas* CanvasImage(Controle image) override;
+    int GaucheControle(Controle c) override { return Controles[c].Gauche; }
+    int HautControle(Controle c) override { return Controles[c].Haut; }
+    int LargeurControle(Controle c) override { return Controles[c].Largeur; }
+    int HauteurControle(Controle c) override { return Controles[c].Hauteur; }
+    void PlaceControle(Controle c, int gauche, int haut) override;
+    void FixeHautControle(Controle c, int haut) override { Controles[c].Haut = haut; }
+    void FixeLargeurControle(Controle c, int largeur) override { Controles[c].Largeur = largeur; }
+    void FixeHauteurControle(Controle c, int hauteur) override { Controles[c].Hauteur = hauteur; }
+    void AfficheControle(Controle c, bool visible) override { Controles[c].Visible = visible; }
+    bool ControleVisible(Controle c) override { return Controles[c].Visible; }
+    void FixeHauteurPoliceControle(Controle c, int hauteur) override;
+    void CocheControle(Controle bouton, bool coche) override;
+    bool ControleCoche(Controle bouton) override { return Controles[bouton].Coche; }
+    int HautFiche() override { return Fiche.Haut; }
+    void FixeHautFiche(int haut) override { Fiche.Haut = haut; }
+    int LargeurFiche() override { return Fiche.Largeur; }
+    void FixeLargeurFiche(int largeur) override { Fiche.Largeur = largeur; }
+    int HauteurFiche() override { return Fiche.Hauteur; }
+    void FixeHauteurFiche(int hauteur) override { Fiche.Hauteur = hauteur; }
+    int HauteurBarreOutils() override { return 26; }
+    void EnfonceBoutonPage(BoutonPage bouton) override { BoutonEnfonce = bouton; }
+    void FixeContexteAide(int contexte) override { ContexteAide = contexte; }
+    void FixeTexteStatut(const std::string& texte) override { TexteStatut = texte; }
+    void FixeConseilImprimer(const std::string& conseil) override { ConseilImprimer = conseil; }
+    void MetAJourActions() override { Journal.push_back("MetAJourActions"); }
+    void MetAJourVue() override { Journal.push_back("MetAJourVue"); }
+    Canvas* DebuteImpression() override;
+    void TermineImpression() override { Journal.push_back("TermineImpression"); }
+
+    CanvasEnregistreur Ecran{1000, 1000, 96};
+    // Made at each accepted print dialog.
+    std::unique_ptr<CanvasEnregistreur> Papier;
+    // The answer to the next print dialogs.
+    bool ImpressionAcceptee = true;
+    // Run when a radio button that was unchecked gets checked (its click behaviour).
+    std::function<void(Controle)> SurClic;
+
+    std::map<Controle, EtatControle> Controles;
+    EtatControle Fiche;
+    BoutonPage BoutonEnfonce = BoutonPage::ToolBulletin;
+    int ContexteAide = 0;
+    std::string TexteStatut = "?";
+    std::string ConseilImprimer;
+    // Calls to the program's updates and to the print job, in order.
+    std::vector<std::string> Journal;
+};
+
+} // namespace tarvo::test
