@@ -12,9 +12,9 @@ namespace {
 constexpr double ToleranceEquilibre = 0.001;
 constexpr double PasDepart = 0.4;
 constexpr double PasMinimal = 0.0001;
-// Far more steps than any series needs (a thousand millimetres of readings take ten
-// thousand steps of 0.1 mm), so that a file holding absurd readings cannot hold the search.
-constexpr int PasMaxParTaille = 100000;
+// Twice the steps that the widest readings the data entry accepts (1000 mm) could need at
+// 0.1 mm, so that a file holding absurd readings cannot hold the search for long.
+constexpr int PasMaxParTaille = 20000;
 
 } // namespace
 

@@ -40,7 +40,8 @@ std::optional<ParaboleReference> MeilleureParabole(const TableZones& zones, int 
             Etendu ecart = 0;
             int pointEcart = 0;
             bool rejetee = false;
-            for (int i = 0; i <= n && !rejetee; ++i) {
+            // A candidate already as far as the best one cannot replace it: stop there.
+            for (int i = 0; i <= n && !rejetee && ecart < meilleurEcart; ++i) {
                 const Etendu x = zones[i][RayonExterieur];
                 const Etendu dev = zones[i][ColonneOnde] - (p->A * x * x + p->B);
                 const int cote = dev >= BandeMorte ? 1 : dev <= -BandeMorte ? -1 : 0;

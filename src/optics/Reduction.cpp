@@ -172,9 +172,10 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
 
     // The hole's edge lies on the straight line from the centre to the first zone's edge.
     z[0][RayonExterieur] = trou / 2;
+    // (+ 0.0: the centre of a mirror without a hole is 0, not −0.)
     z[0][ColonneOnde] =
         z[1][RayonExterieur] > 0
-            ? EnDouble(static_cast<Etendu>(z[1][ColonneOnde]) * (trou / 2) / z[1][RayonExterieur])
+            ? EnDouble(static_cast<Etendu>(z[1][ColonneOnde]) * (trou / 2) / z[1][RayonExterieur]) + 0.0
             : 0;
 
     const auto parabole = MeilleureParabole(z, n);

@@ -1,0 +1,112 @@
+#include "SerieEssai.h"
+
+#include "app/cli/Commandes.h"
+#include "app/cli/ExportOptique.h"
+#include "app/cli/Json.h"
+#include "optics/Reduction.h"
+#include "support/FichiersMemoire.h"
+#include "support/SystemeFixe.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace tarvo {
+namespace {
+
+using test::SerieEssai;
+
+std::string JsonOptique(Document doc) {
+    std::string texte;
+    Json json(texte);
+    json.DebutObjet();
+    EcritJsonOptique(json, doc);
+    json.FinObjet();
+    return texte;
+}
+
+bool Contient(const std::string& texte, const std::string& morceau) {
+    return texte.find(morceau) != std::string::npos;
+}
+
+TEST(ExportOptique, JsonDeLaFeuilleEtDuBulletin) {
+    Document doc = SerieEssai(200, 1200, {39, 62, 82, 100}, {0.6, 1.5, 2.5, 3.7});
+    std::string json = JsonOptique(doc);
+    EXPECT_TRUE(Contient(json, R"({"Feuille":{"RayonCourbure":2400,"RayonTache":4.0992,)")) << json;
+    EXPECT_TRUE(Contient(json, R"("Bulletin":{"RayonCourbure":2400,)"));
+    EXPECT_TRUE(Contient(json, R"("MoyenneB":null,"Moyenne":0.6,)"));
+    EXPECT_TRUE(Contient(json, R"("PointBord":{"RayonExterieur":0,"Onde":0},"PointParabole1":)"));
+    EXPECT_TRUE(Contient(json, R"("Max":)") && Contient(json, R"("Etendue":)"));
+    EXPECT_FALSE(Contient(json, "null,\"FMax\""));
+
+    // A mirror flatter than the half-sphere, and a series without a validated line.
+    doc.Focale = 40;
+    doc.Lectures[0][LigneMoyennes][1] = 0;
+    json = JsonOptique(doc);
+    EXPECT_TRUE(Contient(json, R"("Profondeur":null,"VolumeConcavite":null,"MasseVerreUsine":null,"MasseMiroir":null,"EchelleImage":)"))
+        << json;
+    EXPECT_TRUE(Contient(json, R"("Bulletin":null})"));
+    doc.Diametre = 0;
+    EXPECT_TRUE(Contient(JsonOptique(doc), R"({"Feuille":null,)"));
+}
+
+TEST(ExportOptique, CsvDuTableauDuBulletin) {
+    Document doc = SerieEssai(200, 1200, {40, 70, 100}, {1.1667, 2.2604, 4.0104});
+    std::string csv;
+    EcritCsvBulletin(doc, CalculeBulletin(doc), csv);
+    const std::string entete =
+        "Zones;H. Ext;Hm;Hm2/R;100Hm/4F;Mesures;Moy.-Cte;Lambda c;1000 lambda F;lambda F/rho;-10^6 u\r\n";
+    ASSERT_EQ(csv.substr(0, entete.size()), entete);
+    EXPECT_EQ(csv.substr(entete.size(), 31), "1;40,0;20,00;0,167;0,417;1,167;");
+    EXPECT_TRUE(Contient(csv, "\r\n3;100,0;85,00;3,010;1,771;4,010;"));
+    EXPECT_FALSE(Contient(csv, "-0,000"));
+
+    // Both diameters: three measures columns; a sphere has no theoretical column; any other
+    // conic names it with K.
+    doc = SerieEssai(200, 1200, {40, 70, 100}, {1, 2, 3}, {1, 2, 3.2}, 0, 0);
+    csv.clear();
+    EcritCsvBulletin(doc, CalculeBulletin(doc), csv);
+    EXPECT_EQ(csv.substr(0, 64), "Zones;H. Ext;Hm;100Hm/4F;D1 moyen;D2 moyen;Moyenne;Moy.-Cte;Lamb");
+    EXPECT_TRUE(Contient(csv, "\r\n3;100,0;85,00;1,771;3,000;3,200;3,100;"));
+    doc.CoefDeformation = -0.5;
+    doc.RetenirD1 = false;
+    csv.clear();
+    EcritCsvBulletin(doc, CalculeBulletin(doc), csv);
+    EXPECT_EQ(csv.substr(0, 55), "Zones;H. Ext;Hm;Hm2/R.K;100Hm/4F;D2 moyen;Moy.-Cte;Lamb");
+}
+
+struct Commande {
+    test::FichiersMemoire fichiers;
+    test::SystemeFixe systeme;
+    std::ostringstream sortie, erreurs;
+
+    int Execute(const std::vector<std::string>& arguments) {
+        const AnalyseCli analyse = AnalyseLigneCommande(arguments);
+        if (!analyse.Options) return -1;
+        ContexteCli contexte{fichiers, systeme, sortie, erreurs};
+        return ExecuteCommande(*analyse.Options, contexte);
+    }
+};
+
+TEST(ExportOptique, CommandesZonesEtCsv) {
+    Commande c;
+    EXPECT_EQ(c.Execute({"--zones", "200", "1200", "0"}), 0);
+    EXPECT_EQ(c.sortie.str(), "{\"NombreZones\":4,\"RayonExterieur\":[39,62,82,100]}\n");
+    EXPECT_EQ(c.Execute({"--zones", "0", "1200", "0"}), 2);
+    EXPECT_EQ(c.Execute({"--zones", "200", "1200", "300"}), 2);
+
+    std::ifstream exemple(TARVO_SOURCE_DIR "/examples/miroir-200-f6.bdc", std::ios::binary);
+    c.fichiers.Contenus["miroir.bdc"] = std::string(std::istreambuf_iterator<char>(exemple), {});
+    c.sortie.str("");
+    EXPECT_EQ(c.Execute({"--csv", "miroir.bdc"}), 0) << c.erreurs.str();
+    const std::string csv = c.sortie.str();
+    EXPECT_EQ(csv.rfind("Zones;H. Ext;Hm;Hm2/R;", 0), 0u) << csv;
+    EXPECT_TRUE(Contient(csv, "\r\n4;100,0;91,00;"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+
+    EXPECT_EQ(c.Execute({"--csv", "absent.bdc"}), 1);
+}
+
+} // namespace
+} // namespace tarvo
