@@ -1,0 +1,130 @@
+#include "app/Actions.h"
+
+namespace tarvo {
+
+namespace {
+
+using A = Action;
+
+constexpr std::array<DescriptionAction, NombreActions> Descriptions{{
+    {A::FileNew1, "FileNew1", "&Nouveau", "Fichier", "Ctrl+N", "", 1000,
+     "Nouveau|Créer un nouveau fichier", 0},
+    {A::FileOpen1, "FileOpen1", "&Ouvrir", "Fichier", "Ctrl+O", "", 1000,
+     "Ouvrir|Ouvrir un fichier", 1},
+    {A::FileSave1, "FileSave1", "&Enregistrer", "Fichier", "Ctrl+S", "", 1000,
+     "Enregistrer|Enregistrer le fichier en cours", 2},
+    {A::FileSaveAs1, "FileSaveAs1", "Enregistrer &sous...", "Fichier", "", "", 1000,
+     "Enregistrer sous|Enregistrer le fichier en cours sous un nouveau nom", 3},
+    {A::Imprimer1, "Imprimer1", "&Imprimer", "Fichier", "", "Ctrl+I", 1000,
+     "Imprimer |Imprimer le document affiché", 4},
+    {A::FileExit1, "FileExit1", "&Quitter", "Fichier", "", "Ctrl+Q", 1000,
+     "Quitter|Quitter l'application", -1},
+    {A::Couper1, "Couper1", "Cou&per", "Edition", "Ctrl+X", "", 2000,
+     "Couper|Couper la sélection et la mettre dans le Presse-papiers", 5},
+    {A::Copier1, "Copier1", "&Copier", "Edition", "Ctrl+C", "", 2000,
+     "Copier|Copier la sélection et la mettre dans le Presse-papiers", 6},
+    {A::Coller1, "Coller1", "Co&ller", "Edition", "Ctrl+V", "", 2000,
+     "Coller|Insérer le contenu du Presse-papiers", 7},
+    {A::Aide, "Aide", "&Aide", "Aide", "F1", "", 0, "Aide|Afficher l'aide contextuelle", 14},
+    {A::Apropos, "Apropos", "&A propos...", "Aide", "", "", 0,
+     "A propos|Afficher des informations sur le programme, le numéro de version et le copyright",
+     -1},
+    {A::EditeCaracteristiques1, "EditeCaracteristiques1", "Caractéristiques", "Affichage", "Ctrl+K",
+     "", 3100, "Caractéristiques|Edition des caractéristiques du miroir", 8},
+    {A::Feuille_Travail, "Feuille_Travail", "Feuille de travail", "Affichage", "Ctrl+T", "", 3200,
+     "Feuille de travail|Edition de la feuille de travail", 9},
+    {A::Mesures, "Mesures", "Mesures", "Affichage", "", "", 3300, "Mesures|Afficher les mesures",
+     10},
+    {A::NouvellesMesures, "NouvellesMesures", "Nouvelles mesures", "Affichage", "", "", 3300,
+     "Nouvelles mesures|Saisie des nouvelles mesures", 11},
+    {A::EditionDesMesures, "EditionDesMesures", "&Edition des mesures", "Affichage", "Ctrl+M", "",
+     3300, "Edition des mesures|Compléter ou modifier le tableau des mesures", 12},
+    {A::BulletinDeControle, "BulletinDeControle", "&Bulletin de contrôle", "Affichage", "Ctrl+B",
+     "", 3400, "Bulletin de contrôle|Edition du bulletin de contrôle", 13},
+    {A::PageMoins, "PageMoins", "PageMoins", "", "F4", "", 0, "", -1},
+    {A::PagePlus, "PagePlus", "PagePlus", "", "F5", "", 0, "", -1},
+    {A::Annuler, "Annuler", "AnnulerNouvelleSerie", "", "", "", 0,
+     "Annuler la nouvelle série |et retour à la dernière série validée.", -1},
+}};
+
+using B = Bouton;
+constexpr std::array<PlaceBarre, 19> Barre{{
+    {false, B::ToolNouveau, A::FileNew1},
+    {false, B::ToolOuvrir, A::FileOpen1},
+    {false, B::ToolSauver, A::FileSave1},
+    {false, B::ToolSauverSous, A::FileSaveAs1},
+    {true, B::ToolNouveau, A::FileNew1},
+    {false, B::ToolImprimer, A::Imprimer1},
+    {true, B::ToolNouveau, A::FileNew1},
+    {false, B::ToolCouper, A::Couper1},
+    {false, B::ToolCopier, A::Copier1},
+    {false, B::ToolColler, A::Coller1},
+    {true, B::ToolNouveau, A::FileNew1},
+    {false, B::ToolCaracteristiques, A::EditeCaracteristiques1},
+    {false, B::ToolTravail, A::Feuille_Travail},
+    {false, B::ToolAnciennes, A::Mesures},
+    {false, B::ToolNouvelles, A::NouvellesMesures},
+    {false, B::ToolEdition, A::EditionDesMesures},
+    {false, B::ToolBulletin, A::BulletinDeControle},
+    {true, B::ToolNouveau, A::FileNew1},
+    {false, B::ToolAide, A::Aide},
+}};
+
+using E = ElementMenu;
+constexpr E Commande(A a) {
+    return {E::Genre::Commande, a, 0, ""};
+}
+constexpr E Separateur(std::string_view nom = "") {
+    return {E::Genre::Separateur, A::FileNew1, 0, nom};
+}
+constexpr E Historique(int n) {
+    return {E::Genre::Historique, A::FileNew1, n, ""};
+}
+
+constexpr E Fichier[] = {
+    Commande(A::FileNew1), Commande(A::FileOpen1), Commande(A::FileSave1), Commande(A::FileSaveAs1),
+    Separateur(),          Commande(A::Imprimer1), Separateur("N2"),       Historique(1),
+    Historique(2),         Historique(3),          Historique(4),          Separateur(),
+    Commande(A::FileExit1)};
+constexpr E Edition[] = {Commande(A::Couper1), Commande(A::Copier1), Commande(A::Coller1)};
+constexpr E Affichage[] = {Commande(A::EditeCaracteristiques1),
+                           Commande(A::Feuille_Travail),
+                           Separateur(),
+                           Commande(A::Mesures),
+                           Commande(A::NouvellesMesures),
+                           Commande(A::EditionDesMesures),
+                           Separateur(),
+                           Commande(A::BulletinDeControle)};
+constexpr E AideMenu[] = {Commande(A::Aide), Commande(A::Apropos)};
+
+constexpr std::array<Menu, 4> Menus{{
+    {"&Fichier", "Commandes liées aux fichiers", Fichier, std::size(Fichier)},
+    {"&Edition", "Commandes d'édition", Edition, std::size(Edition)},
+    {"A&ffichage", "", Affichage, std::size(Affichage)},
+    {"&Aide", "Rubriques d'aide", AideMenu, std::size(AideMenu)},
+}};
+
+} // namespace
+
+const DescriptionAction& Description(Action a) {
+    return Descriptions[Indice(a)];
+}
+
+std::string_view IndicationCourte(std::string_view indication) {
+    return indication.substr(0, indication.find('|'));
+}
+
+std::string_view IndicationLongue(std::string_view indication) {
+    const auto barre = indication.find('|');
+    return barre == std::string_view::npos ? indication : indication.substr(barre + 1);
+}
+
+const std::array<PlaceBarre, 19>& BarreOutils() {
+    return Barre;
+}
+
+const std::array<Menu, 4>& MenuPrincipal() {
+    return Menus;
+}
+
+} // namespace tarvo

@@ -1,0 +1,37 @@
+#include "app/Commandes.h"
+#include "app/Principale.h"
+#include "app/Programme.h"
+#include "pages/PageCaracteristiques.h"
+
+namespace tarvo {
+
+void AffichePage(Programme& p) {
+    p.Actions.Active(Action::FileSave1, p.Doc.Modifie && !p.Doc.NomFichier.empty());
+    p.principale.FixeTexteNote(p.Doc.Note);
+    if (p.Etat.PageCourante == PageCaracteristiques) {
+        ContextePage contexte = p.Contexte();
+        AfficheCaracteristiques(contexte);
+        return;
+    }
+    // The work sheet, the measurements and the test report have no drawer in this program
+    // (their commands are disabled): nothing is drawn, so nothing is left to print either.
+    p.Etat.ModeImpression = false;
+}
+
+void InitialiseDocumentFenetre(Programme& p) {
+    Canvas& canvas = p.surface.CanvasFenetre();
+    const Brosse brosse = canvas.BrosseCourante();
+    canvas.FixeStyleBrosse(StyleBrosse::Plein);
+    canvas.RemplitRectangle(0, 0, p.surface.LargeurControle(Controle::Fenetre),
+                            p.surface.HauteurControle(Controle::Fenetre));
+    canvas.FixeBrosse(brosse);
+    p.services.fenetre.FixeTitre("Tarvo");
+    for (Action a : {Action::FileSave1, Action::Feuille_Travail, Action::NouvellesMesures,
+                     Action::EditionDesMesures, Action::BulletinDeControle})
+        p.Actions.Active(a, false);
+    p.Actions.Active(Action::Imprimer1, true);
+    p.principale.FixeTexteNote("");
+    InitialiseDocument(p.Doc, p.services.systeme.Aujourdhui());
+}
+
+} // namespace tarvo

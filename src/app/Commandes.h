@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Actions.h"
+#include "platform/Dialogues.h"
+
+#include <string>
+#include <vector>
+
+namespace tarvo {
+
+class Programme;
+
+// Start-up of the main window (`FormCreate`): help file, decimal separator, settings,
+// recent files, the document named by the arguments, the first page and the editor on
+// the mirror's name.
+void FormCreate(Programme& p, const std::vector<std::string>& arguments);
+
+// Page dispatcher: the Save command's state, then the drawer of `PageCourante`.
+void AffichePage(Programme& p);
+
+// The reset of a new document: the window's part (page bitmap, caption, commands, memo),
+// then the model's.
+void InitialiseDocumentFenetre(Programme& p);
+
+// The editor on the mirror's name (field kind 1), over the name's box of the page.
+void PlaceEditeurNom(Programme& p);
+// Commits what the editor holds before a command goes on.
+void ValideEditeur(Programme& p);
+
+// The save question asked before a command discards the document: Yes, No or Cancel.
+Reponse DemandeEnregistrer(Programme& p);
+
+// Command handlers.
+void FileNew1Execute(Programme& p);
+void FileOpen1Execute(Programme& p);
+void HistoriqueClick(Programme& p, int n);
+void FileSave1Execute(Programme& p);
+void FileSaveAs1Execute(Programme& p);
+void ImprimerExecute(Programme& p);
+void EditeCaracteristiques1Execute(Programme& p);
+void AideExecute(Programme& p);
+void AproposExecute(Programme& p);
+// The help topic of a help context number (the contents for 0).
+void AideContextuelle(Programme& p, int contexte);
+
+// Exit: after the save question, closes the program (settings written). False when the
+// program stays open.
+bool FileExit1Execute(Programme& p);
+// The window is being closed by the system: the same as Exit; false refuses the closing.
+bool FormCloseQuery(Programme& p);
+
+// Runs the handler of an action when the action is enabled and the command exists.
+void ExecuteAction(Programme& p, Action a);
+
+} // namespace tarvo

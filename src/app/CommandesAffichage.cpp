@@ -1,0 +1,69 @@
+#include "app/Aide.h"
+#include "app/Commandes.h"
+#include "app/Principale.h"
+#include "app/Programme.h"
+
+namespace tarvo {
+
+void ImprimerExecute(Programme& p) {
+    p.Etat.ModeImpression = true;
+    AffichePage(p);
+}
+
+void EditeCaracteristiques1Execute(Programme& p) {
+    if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
+    p.Etat.PageCourante = PageCaracteristiques;
+    AffichePage(p);
+    PlaceEditeurNom(p);
+    p.principale.DonneFocusSaisie();
+}
+
+void AideExecute(Programme& p) {
+    p.principale.AfficheAide(p.Etat.FichierAide);
+}
+
+void AideContextuelle(Programme& p, int contexte) {
+    p.principale.AfficheAide(p.services.systeme.RepertoireExecutable() + std::string(DossierAide) +
+                             std::string(PageAide(contexte)));
+}
+
+void AproposExecute(Programme& p) {
+    p.principale.AfficheAPropos();
+}
+
+void ExecuteAction(Programme& p, Action a) {
+    if (!ActionUtilisable(p.Actions, a)) return;
+    switch (a) {
+    case Action::FileNew1:
+        FileNew1Execute(p);
+        break;
+    case Action::FileOpen1:
+        FileOpen1Execute(p);
+        break;
+    case Action::FileSave1:
+        FileSave1Execute(p);
+        break;
+    case Action::FileSaveAs1:
+        FileSaveAs1Execute(p);
+        break;
+    case Action::Imprimer1:
+        ImprimerExecute(p);
+        break;
+    case Action::FileExit1:
+        FileExit1Execute(p);
+        break;
+    case Action::Aide:
+        AideExecute(p);
+        break;
+    case Action::Apropos:
+        AproposExecute(p);
+        break;
+    case Action::EditeCaracteristiques1:
+        EditeCaracteristiques1Execute(p);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tarvo

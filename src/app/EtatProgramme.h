@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Dialogues.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Identifiers of the pages, held in `PageCourante` and compared case-sensitively.
+inline constexpr std::string_view PageCaracteristiques = "Caractéristiques";
+inline constexpr std::string_view PageFeuille = "Feuille";
+inline constexpr std::string_view PageMesures = "Mesures";
+inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
+inline constexpr std::string_view PageEditionMesures = "EditionMesures";
+inline constexpr std::string_view PageBulletin = "Bulletin";
+
+// The program's own state beside the document: which page is shown, the flags of the
+// print request and of closing, the viewport sizes and the current field of the editor.
+struct EtatProgramme {
+    std::string PageCourante{PageCaracteristiques};
+    // The next drawing of the current page also goes to the printer.
+    bool ModeImpression = false;
+    // The program is closing: resizing no longer updates the viewport.
+    bool Fermeture = false;
+    // Keeps a rejection from being shown twice while message boxes nest.
+    bool MessageAffiche = false;
+    char SeparateurDecimal = ',';
+    // Window state read from the settings file, written back when closing minimised.
+    int EtatFenetreLu = 0;
+
+    // Client height and width left to the page frame by `MetAJourVue`.
+    std::int32_t HauteurUtile = 0;
+    std::int32_t LargeurUtile = 0;
+
+    // Measurement grid.
+    int LargeurColonneMesure = 56;
+    int HauteurLigneMesure = 24;
+
+    // Current field of the editor `Saisie`: its kind (0 none) and the current cell.
+    std::uint32_t ChampCourant = 0;
+    double ValeurAvantSaisie = 0;
+    std::string TexteAvantSaisie;
+    std::int32_t NombreZonesAvantSaisie = 0;
+    std::int8_t ZoneCourante = 0;
+    std::int8_t LigneCourante = 0;
+    std::int8_t ColonneCourante = 0;
+    std::int8_t DiametreCourant = 0;
+    bool MasquerSaisie = false;
+
+    // Answer of the last save question.
+    Reponse ReponseEnregistrer = Reponse::Non;
+
+    // Help context of the main window, set by the page shown.
+    int ContexteAide = 0;
+
+    // Table of contents of the help, made absolute at start.
+    std::string FichierAide;
+    // Folder of the settings file and the folder the program was started from, each
+    // ending with a separator.
+    std::string RepertoireWindows;
+    std::string RepertoireCourant;
+};
+
+} // namespace tarvo

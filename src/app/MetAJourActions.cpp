@@ -1,0 +1,58 @@
+#include "app/MetAJourActions.h"
+
+#include "app/EtatActions.h"
+#include "document/Document.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr const char* MesuresASauvegarder =
+    "Mesures - Il faut d'abord sauvegarder le fichier|"
+    "Afficher les mesures - Il faut d'abord sauvegarder le fichier";
+constexpr const char* NouvellesASauvegarder =
+    "Nouvelles mesures - Il faut d'abord sauvegarder le fichier|"
+    "Saisie des nouvelles mesures - Il faut d'abord sauvegarder le fichier";
+
+} // namespace
+
+void MetAJourActions(const Document& doc, EtatActions& actions) {
+    using A = Action;
+    if (!CaracteristiquesValides(doc)) {
+        for (A a : {A::Feuille_Travail, A::NouvellesMesures, A::Mesures, A::EditionDesMesures,
+                    A::BulletinDeControle})
+            actions.Active(a, false);
+        actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
+        actions.FixeIndication(A::Mesures, MesuresASauvegarder);
+        return;
+    }
+    actions.Active(A::Feuille_Travail, true);
+
+    // Sum of the validation flags of both diameters.
+    double lignesValidees = 0;
+    for (int j = 1; j <= LignesMesure; ++j)
+        for (int k = 1; k <= 2; ++k)
+            lignesValidees += doc.Lectures[0][j][k];
+
+    if (!doc.Modifie) {
+        if (doc.NombreSeries > 0) {
+            actions.Active(A::Mesures, true);
+            actions.FixeIndication(A::Mesures, "Mesures|Afficher les mesures");
+        }
+        actions.Active(A::BulletinDeControle, lignesValidees > 0);
+        actions.Active(A::NouvellesMesures, true);
+        actions.FixeIndication(A::NouvellesMesures,
+                               "Nouvelles mesures|Saisie des nouvelles mesures");
+    } else {
+        actions.Enfonce(Bouton::ToolNouvelles, false);
+        actions.Enfonce(Bouton::ToolEdition, false);
+        actions.Active(A::Mesures, false);
+        actions.FixeIndication(A::Mesures, MesuresASauvegarder);
+        actions.Active(A::NouvellesMesures, false);
+        actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
+        actions.Active(A::BulletinDeControle, lignesValidees > 0);
+    }
+    actions.Active(A::EditionDesMesures, doc.SerieCourante == doc.NombreSeries);
+}
+
+} // namespace tarvo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvo {
+
+// The document named on the command line: the arguments each followed by one blank, so
+// that a path with blanks split into several arguments comes back whole (it then ends in
+// a blank, which the file functions ignore). Empty when the first argument is empty.
+std::string NomLigneCommande(const std::vector<std::string>& arguments);
+
+// What follows the last separator ('/', '\\') or double quote of a path: the whole text
+// when it has none.
+std::string NomApresSeparateur(std::string_view chemin);
+
+// The name as the save question shows it: whole up to 36 characters, else its first 15
+// characters, " ... " and its last 16.
+std::string NomAbrege(std::string_view nom);
+
+// Text of the save question for a document of that file name (empty: never saved).
+std::string QuestionEnregistrer(std::string_view nomFichier);
+
+} // namespace tarvo

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/EtatActions.h"
+#include "app/EtatProgramme.h"
+#include "app/Vue.h"
+#include "document/Document.h"
+#include "document/Historique.h"
+#include "pages/Cadres.h"
+#include "pages/ContextePage.h"
+#include "pages/MiseEnPage.h"
+#include "pages/Surface.h"
+#include "platform/Services.h"
+
+namespace tarvo {
+
+class Principale;
+
+// The window as the document code sees it, with the Save command's state kept with the
+// other actions: the recent-file refresh enables it there.
+class FenetreProgramme final : public Fenetre {
+  public:
+    FenetreProgramme(Fenetre& fenetre, EtatActions& actions) : Interne(fenetre), Actions(actions) {}
+    EtatFenetre Etat() override { return Interne.Etat(); }
+    void FixeEtat(EtatFenetre etat) override { Interne.FixeEtat(etat); }
+    int Largeur() override { return Interne.Largeur(); }
+    int Hauteur() override { return Interne.Hauteur(); }
+    int Gauche() override { return Interne.Gauche(); }
+    int Haut() override { return Interne.Haut(); }
+    void FixeLargeur(int largeur) override { Interne.FixeLargeur(largeur); }
+    void FixeHauteur(int hauteur) override { Interne.FixeHauteur(hauteur); }
+    void FixeGauche(int gauche) override { Interne.FixeGauche(gauche); }
+    void FixeHaut(int haut) override { Interne.FixeHaut(haut); }
+    int LargeurClient() override { return Interne.LargeurClient(); }
+    void FixeLargeurPage(int largeur) override { Interne.FixeLargeurPage(largeur); }
+    void FixeTitre(const std::string& titre) override { Interne.FixeTitre(titre); }
+    void AfficheHistorique(int n, bool visible, const std::string& libelle) override {
+        Interne.AfficheHistorique(n, visible, libelle);
+    }
+    void AfficheSeparateurHistorique(bool visible) override {
+        Interne.AfficheSeparateurHistorique(visible);
+    }
+    void ActiveEnregistrer(bool actif) override {
+        Actions.Active(Action::FileSave1, actif);
+        Interne.ActiveEnregistrer(actif);
+    }
+
+  private:
+    Fenetre& Interne;
+    EtatActions& Actions;
+};
+
+// The whole program state for one run: the document, the program's own state, the layout
+// and boxes shared with the pages, the actions, the recent files, the viewport, and the
+// window services the commands act through. There is one, owned by the entry.
+class Programme {
+  public:
+    Programme(Fichiers& f, Dialogues& d, Systeme& s, Fenetre& fen, Surface& surf,
+              GeometrieVue& geometrie, Principale& princ)
+        : Fenetre_(fen, Actions), services{f, d, s, Fenetre_}, surface(surf), principale(princ),
+          vue(geometrie, Etat) {}
+    Programme(const Programme&) = delete;
+    Programme& operator=(const Programme&) = delete;
+
+    ContextePage Contexte() {
+        return ContextePage{Doc, surface, services.systeme, Mise, Cadres, Etat.ModeImpression};
+    }
+
+    Document Doc;
+    EtatProgramme Etat;
+    MiseEnPage Mise;
+    CadresPage Cadres;
+    EtatActions Actions;
+    Historique Histo{};
+
+  private:
+    FenetreProgramme Fenetre_;
+
+  public:
+    Services services;
+    Surface& surface;
+    Principale& principale;
+    Vue vue;
+};
+
+} // namespace tarvo

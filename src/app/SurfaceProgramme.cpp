@@ -1,0 +1,41 @@
+#include "app/SurfaceProgramme.h"
+
+#include "app/MetAJourActions.h"
+#include "app/Programme.h"
+
+#include <array>
+#include <utility>
+
+namespace tarvo {
+
+void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
+    if (!Programme_) return;
+    static constexpr std::array<std::pair<BoutonPage, Bouton>, 6> boutons{{
+        {BoutonPage::ToolCaracteristiques, Bouton::ToolCaracteristiques},
+        {BoutonPage::ToolTravail, Bouton::ToolTravail},
+        {BoutonPage::ToolAnciennes, Bouton::ToolAnciennes},
+        {BoutonPage::ToolNouvelles, Bouton::ToolNouvelles},
+        {BoutonPage::ToolEdition, Bouton::ToolEdition},
+        {BoutonPage::ToolBulletin, Bouton::ToolBulletin},
+    }};
+    for (const auto& [page, barre] : boutons)
+        Programme_->Actions.Enfonce(barre, page == bouton);
+}
+
+void SurfaceProgramme::FixeContexteAide(int contexte) {
+    if (Programme_) Programme_->Etat.ContexteAide = contexte;
+}
+
+void SurfaceProgramme::FixeConseilImprimer(const std::string& conseil) {
+    if (Programme_) Programme_->Actions.FixeIndication(Action::Imprimer1, conseil);
+}
+
+void SurfaceProgramme::MetAJourActions() {
+    if (Programme_) tarvo::MetAJourActions(Programme_->Doc, Programme_->Actions);
+}
+
+void SurfaceProgramme::MetAJourVue() {
+    if (Programme_) Programme_->vue.MetAJourVue();
+}
+
+} // namespace tarvo

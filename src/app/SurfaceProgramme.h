@@ -1,0 +1,27 @@
+#pragma once
+
+#include "pages/Surface.h"
+
+namespace tarvo {
+
+class Programme;
+
+// The part of the page surface that is the program's own: the pressed page button, the
+// help context and the print hint go to the program's state, and the drawers' calls to
+// `MetAJourActions` and `MetAJourVue` reach the program. The window (and the tests' fake
+// window) provide the rest.
+class SurfaceProgramme : public Surface {
+  public:
+    void Relie(Programme& programme) { Programme_ = &programme; }
+
+    void EnfonceBoutonPage(BoutonPage bouton) final;
+    void FixeContexteAide(int contexte) final;
+    void FixeConseilImprimer(const std::string& conseil) final;
+    void MetAJourActions() final;
+    void MetAJourVue() final;
+
+  private:
+    Programme* Programme_ = nullptr;
+};
+
+} // namespace tarvo
