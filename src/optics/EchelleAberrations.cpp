@@ -22,13 +22,13 @@ ResultatEchelle EchelleAberrations(const TableZones& zones, int n, double demiDi
                                    double rayonTache) {
     ResultatEchelle e;
     auto retient = [&e](double v, int point) {
-        if (v > e.Max) {
-            e.Max = v;
-            if (std::fabs(e.FMax) < v) e.FMax = v, e.PointFMax = point;
-        }
-        if (v < e.Min) {
-            e.Min = v;
-            if (std::fabs(e.FMax) < -v) e.FMax = v, e.PointFMax = point;
+        const bool plusGrand = v > e.Max && std::fabs(e.FMax) < v;
+        const bool plusPetit = v < e.Min && std::fabs(e.FMax) < -v;
+        if (v > e.Max) e.Max = v;
+        if (v < e.Min) e.Min = v;
+        if (plusGrand || plusPetit) {
+            e.FMax = v;
+            e.PointFMax = point;
         }
     };
     if (n >= 2 && n <= ZonesMax) {

@@ -45,7 +45,7 @@ Document DocumentAuHasard(Hasard& h) {
     // Mostly increasing radii, as the data entry keeps them, so that most series reduce.
     double rayon = 0;
     for (int i = 1; i <= ZonesMax; ++i) {
-        rayon = h.Entier(0, 9) ? rayon + h.Valeur(0, doc.Diametre / 10) : h.Valeur(-10, 500);
+        rayon = h.Entier(0, 9) ? rayon + h.Valeur(0, 80) : h.Valeur(-10, 500);
         doc.Zones[i][RayonExterieur] = rayon;
     }
     for (int k = 1; k <= 2; ++k) {
