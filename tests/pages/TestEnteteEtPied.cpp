@@ -126,7 +126,8 @@ TEST(EnteteEtPied, PiedDuPapierSurFondBlanc) {
     DessinePiedPapier(papier, 3000);
     ASSERT_EQ(papier.Traces.size(), 1u);
     const test::Trace& pied = papier.Traces[0];
-    EXPECT_EQ(pied.Texte, "Document réalisé avec le logiciel TARVO - " + std::string(AdresseAuteur));
+    EXPECT_EQ(pied.Texte,
+              "Document réalisé avec le logiciel TARVO - " + std::string(AdresseAuteur));
     EXPECT_EQ(pied.BrosseUtilisee, Brosse{});
     EXPECT_EQ(pied.X1, (4760 - test::NombreCaracteres(pied.Texte) * 42) / 2);
     EXPECT_EQ(pied.Y1, 3000);

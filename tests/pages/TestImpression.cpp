@@ -50,8 +50,8 @@ TEST_F(Impression, DialogueAnnule) {
     Imprime();
     EXPECT_FALSE(modeImpression);
     EXPECT_EQ(surface.Papier, nullptr);
-    EXPECT_EQ(surface.Journal, (std::vector<std::string>{"MetAJourActions", "MetAJourVue",
-                                                         "DebuteImpression"}));
+    EXPECT_EQ(surface.Journal,
+              (std::vector<std::string>{"MetAJourActions", "MetAJourVue", "DebuteImpression"}));
     surface.Journal.clear();
     Affiche();
     EXPECT_EQ(std::count(surface.Journal.begin(), surface.Journal.end(), "DebuteImpression"), 0);
@@ -112,16 +112,15 @@ TEST_F(Impression, MiroirComplet) {
     Imprime();
     TextePapier("Caractéristiques du miroir");
     EXPECT_EQ(TextePapier("de Mon 200").Y1, 192);
-    EXPECT_EQ(LignesDeGauche(),
-              (std::vector<std::pair<int, std::string>>{
-                  {287, "Diamètre optique = 200 mm"},
-                  {382, "F/D = 6"},
-                  {477, "Rayon de la tache de diffraction = 4,10 "},
-                  {572, "Epaisseur = 33 mm"},
-                  {667, "Coefficient de déformation = -0,500"},
-                  {762, "Diamètre du trou central = 40 mm"},
-                  {857, "Nombre de zones de l'écran = 3"},
-              }));
+    EXPECT_EQ(LignesDeGauche(), (std::vector<std::pair<int, std::string>>{
+                                    {287, "Diamètre optique = 200 mm"},
+                                    {382, "F/D = 6"},
+                                    {477, "Rayon de la tache de diffraction = 4,10 "},
+                                    {572, "Epaisseur = 33 mm"},
+                                    {667, "Coefficient de déformation = -0,500"},
+                                    {762, "Diamètre du trou central = 40 mm"},
+                                    {857, "Nombre de zones de l'écran = 3"},
+                                }));
     EXPECT_EQ(TextePapier("Distance Focale = 1200 mm").X1, 2380);
     EXPECT_EQ(TextePapier("Rayon de courbure = 2400 mm").Y1, 382);
 

@@ -240,11 +240,12 @@ TEST_F(Page, CocherUneFormeRedessineLaPage) {
 
 TEST_F(Page, DixZones) {
     doc.NombreZones = 10;
-    for (int i = 1; i <= 10; ++i) doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 10.0 * i;
+    for (int i = 1; i <= 10; ++i)
+        doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 10.0 * i;
     Affiche();
-    const auto numero10 = std::find_if(
-        surface.Ecran.Traces.begin(), surface.Ecran.Traces.end(),
-        [](const Trace& t) { return t.Texte == "10" && t.Y1 == 226; });
+    const auto numero10 =
+        std::find_if(surface.Ecran.Traces.begin(), surface.Ecran.Traces.end(),
+                     [](const Trace& t) { return t.Texte == "10" && t.Y1 == 226; });
     ASSERT_NE(numero10, surface.Ecran.Traces.end());
     EXPECT_EQ(numero10->X1, 77 + 9 * 49 + (49 - 14) / 2);
     EXPECT_EQ(TexteEcran("10").Y1, 202); // the count comes first

@@ -22,7 +22,9 @@ int CanvasEnregistreur::LargeurTexte(std::string_view texte) {
     return NombreCaracteres(texte) * LargeurCaractere();
 }
 
-int CanvasEnregistreur::HauteurTexte(std::string_view) { return HauteurCellule(); }
+int CanvasEnregistreur::HauteurTexte(std::string_view) {
+    return HauteurCellule();
+}
 
 Trace CanvasEnregistreur::Nouvelle(Trace::Genre genre, int x1, int y1, int x2, int y2) const {
     Trace t;
@@ -87,8 +89,8 @@ std::vector<Trace> CanvasEnregistreur::DuGenre(Trace::Genre genre) const {
 
 bool CanvasEnregistreur::ARectangle(int gauche, int haut, int droite, int bas) const {
     for (const Trace& t : Traces)
-        if (t.Type == Trace::Genre::Rectangle && t.X1 == gauche && t.Y1 == haut &&
-            t.X2 == droite && t.Y2 == bas)
+        if (t.Type == Trace::Genre::Rectangle && t.X1 == gauche && t.Y1 == haut && t.X2 == droite &&
+            t.Y2 == bas)
             return true;
     return false;
 }

@@ -25,7 +25,7 @@ struct Trace {
 // negative one; every character is `PourMilleLargeur` thousandths of the cell wide
 // (rounded down), whatever the text, and the cell height is the height of any text.
 class CanvasEnregistreur : public Canvas {
-public:
+  public:
     CanvasEnregistreur(int largeur, int hauteur, int pixelsParPouce)
         : largeur_(largeur), hauteur_(hauteur), ppp_(pixelsParPouce) {}
 
@@ -53,11 +53,11 @@ public:
     int PourMilleLargeur = 450;
     std::vector<Trace> Traces;
 
-protected:
+  protected:
     void DessineTexte(int x, int y, std::string_view texte) override;
     void DessineLigne(int x1, int y1, int x2, int y2) override;
 
-private:
+  private:
     Trace Nouvelle(Trace::Genre genre, int x1, int y1, int x2, int y2) const;
     int largeur_;
     int hauteur_;

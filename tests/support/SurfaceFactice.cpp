@@ -11,7 +11,9 @@ SurfaceFactice::SurfaceFactice() {
     Fiche = EtatControle{0, 26, 1000, 1000, true, false, 0};
 }
 
-Canvas* SurfaceFactice::CanvasImage(Controle) { return nullptr; }
+Canvas* SurfaceFactice::CanvasImage(Controle) {
+    return nullptr;
+}
 
 void SurfaceFactice::PlaceControle(Controle c, int gauche, int haut) {
     Controles[c].Gauche = gauche;

@@ -14,7 +14,7 @@ namespace tarvo::test {
 // The window as the page drawers see it, every setting recorded in plain fields. The page
 // bitmap and the printer are recording canvases; the printer is an A4 page at 600 ppp.
 class SurfaceFactice : public Surface {
-public:
+  public:
     struct EtatControle {
         int Gauche = 0, Haut = 0, Largeur = 0, Hauteur = 0;
         bool Visible = false;

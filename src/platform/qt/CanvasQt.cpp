@@ -1,0 +1,197 @@
+#include "platform/qt/CanvasQt.h"
+
+#include "pages/Symbole.h"
+
+#include <QImage>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvo {
+namespace {
+
+QColor CouleurQt(Couleur c) {
+    return QColor(c.Rouge, c.Vert, c.Bleu);
+}
+
+} // namespace
+
+QFont PoliceQt(const Police& police, const QPaintDevice& appareil) {
+    QFont f(QString::fromLatin1(FamilleArial));
+    f.setBold(police.Gras);
+    if (police.Hauteur <= 0) {
+        f.setPixelSize(police.Hauteur < 0 ? -police.Hauteur : 1);
+        return f;
+    }
+    // The em of Arial is about 0.895 of its cell.
+    const auto cellule = [&f, &appareil](int pixels) {
+        f.setPixelSize(pixels);
+        return QFontMetrics(f, &appareil).height();
+    };
+    int pixels = std::max(1, static_cast<int>(std::lround(police.Hauteur * 0.895)));
+    while (pixels > 1 && cellule(pixels) > police.Hauteur)
+        --pixels;
+    while (cellule(pixels + 1) <= police.Hauteur)
+        ++pixels;
+    f.setPixelSize(pixels);
+    return f;
+}
+
+CanvasQt::CanvasQt(QImage& image) : appareil_(image), imprimante_(false) {
+    constexpr int PointsParMetre96 = 3780;
+    image.setDotsPerMeterX(PointsParMetre96);
+    image.setDotsPerMeterY(PointsParMetre96);
+}
+
+CanvasQt::CanvasQt(QPrinter& imprimante) : appareil_(imprimante), imprimante_(true) {
+    echec_ = !peintre_.begin(&imprimante);
+}
+
+CanvasQt::~CanvasQt() {
+    Termine();
+}
+
+void CanvasQt::Termine() {
+    if (peintre_.isActive()) peintre_.end();
+    plumeAppliquee_.reset();
+    brosseAppliquee_.reset();
+}
+
+QPainter& CanvasQt::Peintre() {
+    if (!peintre_.isActive() && !imprimante_ && !echec_) {
+        echec_ = !peintre_.begin(&appareil_);
+        plumeAppliquee_.reset();
+        brosseAppliquee_.reset();
+        policeAppliquee_.reset();
+    }
+    if (peintre_.isActive() && policeAppliquee_ != PoliceCourante()) {
+        Metriques();
+        peintre_.setFont(police_);
+        policeAppliquee_ = PoliceCourante();
+    }
+    return peintre_;
+}
+
+const QFontMetrics& CanvasQt::Metriques() {
+    if (!metriques_ || !policeAppliquee_ || *policeAppliquee_ != PoliceCourante()) {
+        const std::pair<int, bool> cle{PoliceCourante().Hauteur, PoliceCourante().Gras};
+        auto trouvee = polices_.find(cle);
+        if (trouvee == polices_.end())
+            trouvee = polices_.emplace(cle, PoliceQt(PoliceCourante(), appareil_)).first;
+        police_ = trouvee->second;
+        metriques_.emplace(police_, &appareil_);
+        policeAppliquee_.reset();
+        if (peintre_.isActive()) {
+            peintre_.setFont(police_);
+            policeAppliquee_ = PoliceCourante();
+        }
+    }
+    return *metriques_;
+}
+
+void CanvasQt::AppliquePlume() {
+    if (plumeAppliquee_ == PlumeCourante()) return;
+    const Plume& p = PlumeCourante();
+    if (p.Style == StylePlume::Invisible) {
+        peintre_.setPen(Qt::NoPen);
+    } else {
+        QPen stylo(CouleurQt(p.Teinte));
+        stylo.setWidth(p.Largeur > 0 ? p.Largeur : 1);
+        stylo.setStyle(p.Style == StylePlume::Pointille ? Qt::DotLine : Qt::SolidLine);
+        // Lines stop short of their end point; shapes keep square corners.
+        stylo.setCapStyle(Qt::FlatCap);
+        stylo.setJoinStyle(Qt::MiterJoin);
+        peintre_.setPen(stylo);
+    }
+    plumeAppliquee_ = p;
+}
+
+void CanvasQt::AppliqueBrosse() {
+    if (brosseAppliquee_ == BrosseCourante()) return;
+    const Brosse& b = BrosseCourante();
+    if (b.Style == StyleBrosse::Vide)
+        peintre_.setBrush(Qt::NoBrush);
+    else
+        peintre_.setBrush(CouleurQt(b.Teinte));
+    brosseAppliquee_ = b;
+}
+
+QString CanvasQt::TexteQt(std::string_view texte) const {
+    if (PoliceCourante().Nom == PoliceSymbol) {
+        const std::string grec = TexteSymbole(texte);
+        return QString::fromUtf8(grec.data(), static_cast<qsizetype>(grec.size()));
+    }
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+int CanvasQt::Largeur() {
+    return appareil_.width();
+}
+int CanvasQt::Hauteur() {
+    return appareil_.height();
+}
+int CanvasQt::PixelsParPouce() {
+    return appareil_.logicalDpiY();
+}
+
+int CanvasQt::LargeurTexte(std::string_view texte) {
+    return Metriques().horizontalAdvance(TexteQt(texte));
+}
+
+int CanvasQt::HauteurTexte(std::string_view) {
+    return Metriques().height();
+}
+
+void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
+    QPainter& p = Peintre();
+    if (!p.isActive()) return;
+    const QString t = TexteQt(texte);
+    const QFontMetrics& m = Metriques();
+    if (BrosseCourante().Style == StyleBrosse::Plein)
+        p.fillRect(QRect(x, y, m.horizontalAdvance(t), m.height()),
+                   CouleurQt(BrosseCourante().Teinte));
+    p.setPen(Qt::black);
+    plumeAppliquee_.reset();
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.drawText(QPoint(x, y + m.ascent()), t);
+}
+
+void CanvasQt::DessineLigne(int x1, int y1, int x2, int y2) {
+    QPainter& p = Peintre();
+    if (!p.isActive() || PlumeCourante().Style == StylePlume::Invisible) return;
+    AppliquePlume();
+    p.drawLine(x1, y1, x2, y2);
+}
+
+void CanvasQt::Rectangle(int gauche, int haut, int droite, int bas) {
+    QPainter& p = Peintre();
+    if (!p.isActive() || droite <= gauche || bas <= haut) return;
+    AppliquePlume();
+    AppliqueBrosse();
+    // The outline on the edges but right and bottom - 1; without pen the inside alone.
+    p.drawRect(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+}
+
+void CanvasQt::RemplitRectangle(int gauche, int haut, int droite, int bas) {
+    QPainter& p = Peintre();
+    if (!p.isActive() || BrosseCourante().Style == StyleBrosse::Vide) return;
+    p.fillRect(QRect(gauche, haut, droite - gauche, bas - haut),
+               CouleurQt(BrosseCourante().Teinte));
+}
+
+void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
+    QPainter& p = Peintre();
+    if (!p.isActive() || droite <= gauche || bas <= haut) return;
+    AppliquePlume();
+    AppliqueBrosse();
+    p.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+}
+
+void CanvasQt::FixePixel(int x, int y, Couleur couleur) {
+    QPainter& p = Peintre();
+    if (!p.isActive()) return;
+    p.fillRect(QRect(x, y, 1, 1), CouleurQt(couleur));
+}
+
+} // namespace tarvo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "pages/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <map>
+#include <optional>
+#include <utility>
+
+class QImage;
+class QPaintDevice;
+class QPrinter;
+
+namespace tarvo {
+
+// The family that stands for "Arial": Liberation Sans has the same metrics. The Greek
+// letters of "Symbol" are drawn in it too.
+inline constexpr const char* FamilleArial = "Liberation Sans";
+
+// The Qt font of a canvas font on a device. A negative height is the pixel size of the
+// em; a positive one a cell height: the largest em whose ascent + descent does not pass it
+// (Qt sizes fonts in whole pixels).
+QFont PoliceQt(const Police& police, const QPaintDevice& appareil);
+
+// The page canvas over QPainter: on a QImage (the screen bitmap, a graph image: set to
+// 96 ppp, the resolution the pages are laid out for)
+// or on a QPrinter (paper, in printer pixels). Shapes are drawn without anti-aliasing,
+// pixel for pixel as the pages expect; text is anti-aliased and always black.
+class CanvasQt final : public Canvas {
+  public:
+    explicit CanvasQt(QImage& image);
+    // Begins a document on the printer; `Actif()` is false when that failed.
+    explicit CanvasQt(QPrinter& imprimante);
+    ~CanvasQt() override;
+    CanvasQt(const CanvasQt&) = delete;
+    CanvasQt& operator=(const CanvasQt&) = delete;
+
+    // Ends the painting: the image may then be shown or copied (a later primitive starts
+    // painting again); on a printer, the document is finished.
+    void Termine();
+    bool Actif() const { return !echec_; }
+
+    int Largeur() override;
+    int Hauteur() override;
+    int PixelsParPouce() override;
+    int LargeurTexte(std::string_view texte) override;
+    int HauteurTexte(std::string_view texte) override;
+    void Rectangle(int gauche, int haut, int droite, int bas) override;
+    void RemplitRectangle(int gauche, int haut, int droite, int bas) override;
+    void Ellipse(int gauche, int haut, int droite, int bas) override;
+    void FixePixel(int x, int y, Couleur couleur) override;
+
+  protected:
+    void DessineTexte(int x, int y, std::string_view texte) override;
+    void DessineLigne(int x1, int y1, int x2, int y2) override;
+
+  private:
+    QPainter& Peintre();
+    // Brings the painter's pen, brush and font to the canvas settings.
+    void AppliquePlume();
+    void AppliqueBrosse();
+    const QFontMetrics& Metriques();
+    QString TexteQt(std::string_view texte) const;
+
+    QPaintDevice& appareil_;
+    bool imprimante_;
+    bool echec_ = false;
+    QPainter peintre_;
+    std::optional<Plume> plumeAppliquee_;
+    std::optional<Brosse> brosseAppliquee_;
+    std::optional<Police> policeAppliquee_;
+    QFont police_;
+    std::optional<QFontMetrics> metriques_;
+    // Fonts already resolved, by height and weight.
+    std::map<std::pair<int, bool>, QFont> polices_;
+};
+
+} // namespace tarvo

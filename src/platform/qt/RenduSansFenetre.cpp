@@ -1,0 +1,208 @@
+#include "platform/qt/RenduSansFenetre.h"
+
+#include "document/Document.h"
+#include "pages/ContextePage.h"
+#include "pages/IdentifiantsPages.h"
+#include "pages/PageCaracteristiques.h"
+#include "platform/qt/CanvasQt.h"
+#include "platform/qt/Logo.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace tarvo {
+namespace {
+
+// Capacity of the page bitmap, as the window's.
+constexpr int CoteBitmap = 1000;
+// Resolution and unprintable margin of the PDF printer, those of a common laser printer.
+constexpr int PointsParPoucePdf = 600;
+constexpr double MargePdfMm = 5;
+
+// The window as a headless drawing leaves it: sizes, places and states recorded, the
+// page bitmap a QImage, the printer a PDF file.
+class SurfaceSansFenetre final : public Surface {
+  public:
+    struct EtatControle {
+        int Gauche = 0, Haut = 0, Largeur = 0, Hauteur = 0;
+        bool Visible = false;
+        bool Coche = false;
+        int HauteurPolice = -13;
+    };
+
+    explicit SurfaceSansFenetre(std::string sortiePdf)
+        : bitmap_(CoteBitmap, CoteBitmap, QImage::Format_RGB32), ecran_(bitmap_),
+          sortiePdf_(std::move(sortiePdf)) {
+        bitmap_.fill(Qt::white);
+        controles_[Controle::Fenetre] = {0, 0, CoteBitmap, CoteBitmap, true, false, 0};
+        controles_[Controle::Logo] = {0, 0, CoteLogo, CoteLogo, false, false, 0};
+        controles_[Controle::FormeParabolique] = {0, 0, 100, 17, false, true, -13};
+        controles_[Controle::FormeSpherique] = {0, 0, 100, 17, false, false, -13};
+    }
+
+    Canvas& CanvasFenetre() override { return ecran_; }
+    Canvas* CanvasImage(Controle) override { return nullptr; }
+    int GaucheControle(Controle c) override { return controles_[c].Gauche; }
+    int HautControle(Controle c) override { return controles_[c].Haut; }
+    int LargeurControle(Controle c) override { return controles_[c].Largeur; }
+    int HauteurControle(Controle c) override { return controles_[c].Hauteur; }
+    void PlaceControle(Controle c, int gauche, int haut) override {
+        controles_[c].Gauche = gauche;
+        controles_[c].Haut = haut;
+    }
+    void FixeHautControle(Controle c, int haut) override { controles_[c].Haut = haut; }
+    void FixeLargeurControle(Controle c, int l) override { controles_[c].Largeur = l; }
+    void FixeHauteurControle(Controle c, int h) override { controles_[c].Hauteur = h; }
+    void AfficheControle(Controle c, bool visible) override { controles_[c].Visible = visible; }
+    bool ControleVisible(Controle c) override { return controles_[c].Visible; }
+    void FixeHauteurPoliceControle(Controle c, int h) override { controles_[c].HauteurPolice = h; }
+    // No click behaviour to run: nobody is there to change the shape.
+    void CocheControle(Controle c, bool coche) override { controles_[c].Coche = coche; }
+    bool ControleCoche(Controle c) override { return controles_[c].Coche; }
+    int HautFiche() override { return hautFiche_; }
+    void FixeHautFiche(int haut) override { hautFiche_ = haut; }
+    int LargeurFiche() override { return largeurFiche_; }
+    void FixeLargeurFiche(int l) override { largeurFiche_ = l; }
+    int HauteurFiche() override { return hauteurFiche_; }
+    void FixeHauteurFiche(int h) override { hauteurFiche_ = h; }
+    int HauteurBarreOutils() override { return 26; }
+    void EnfonceBoutonPage(BoutonPage) override {}
+    void FixeContexteAide(int) override {}
+    void FixeTexteStatut(const std::string&) override {}
+    void FixeConseilImprimer(const std::string&) override {}
+    void MetAJourActions() override {}
+    void MetAJourVue() override {}
+
+    Canvas* DebuteImpression() override {
+        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setOutputFormat(QPrinter::PdfFormat);
+        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
+        imprimante_->setResolution(PointsParPoucePdf);
+        imprimante_->setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(MargePdfMm, MargePdfMm, MargePdfMm, MargePdfMm), QPageLayout::Millimeter));
+        imprimante_->setCreator(QStringLiteral("Tarvo"));
+        papier_ = std::make_unique<CanvasQt>(*imprimante_);
+        if (!papier_->Actif()) {
+            echecImpression_ = true;
+            papier_.reset();
+            return nullptr;
+        }
+        imprime_ = true;
+        return papier_.get();
+    }
+    void TermineImpression() override { papier_.reset(); }
+
+    bool Imprime() const { return imprime_; }
+    bool EchecImpression() const { return echecImpression_; }
+
+    // The page frame as it shows unscrolled: the visible part of the bitmap, the pictures
+    // and the buttons laid on it, clipped to the frame.
+    QImage Cadre() {
+        ecran_.Termine();
+        QImage cadre(std::max(largeurFiche_, 1), std::max(hauteurFiche_, 1), QImage::Format_RGB32);
+        cadre.fill(Qt::white);
+        QPainter p(&cadre);
+        const EtatControle& fenetre = controles_[Controle::Fenetre];
+        p.drawImage(QPoint(fenetre.Gauche, fenetre.Haut), bitmap_,
+                    QRect(0, 0, fenetre.Largeur, fenetre.Hauteur));
+        const EtatControle& logo = controles_[Controle::Logo];
+        if (logo.Visible) p.drawImage(QPoint(logo.Gauche, logo.Haut), DessineLogo());
+        DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
+        DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
+        return cadre;
+    }
+
+  private:
+    // A radio button as the window shows it: the round mark, then its bold caption.
+    void DessineBouton(QPainter& p, const QImage& cadre, Controle c, const QString& libelle) {
+        const EtatControle& b = controles_[c];
+        if (!b.Visible) return;
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        constexpr int Marque = 13;
+        const QRectF rond(b.Gauche + 0.5, b.Haut + (b.Hauteur - Marque) / 2 + 0.5, Marque - 1,
+                          Marque - 1);
+        p.setPen(QPen(QColor(118, 118, 118), 1));
+        p.setBrush(Qt::white);
+        p.drawEllipse(rond);
+        if (b.Coche) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(20, 20, 20));
+            p.drawEllipse(rond.center(), 3.0, 3.0);
+        }
+        Police police;
+        police.Hauteur = b.HauteurPolice;
+        police.Gras = true;
+        p.setFont(PoliceQt(police, cadre));
+        p.setPen(Qt::black);
+        p.drawText(QRect(b.Gauche + Marque + 4, b.Haut, 200, b.Hauteur),
+                   Qt::AlignLeft | Qt::AlignVCenter, libelle);
+        p.restore();
+    }
+
+    QImage bitmap_;
+    CanvasQt ecran_;
+    std::string sortiePdf_;
+    std::map<Controle, EtatControle> controles_;
+    int hautFiche_ = 26, largeurFiche_ = CoteBitmap, hauteurFiche_ = CoteBitmap;
+    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<CanvasQt> papier_;
+    bool imprime_ = false;
+    bool echecImpression_ = false;
+};
+
+ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, FormatRendu format,
+                   const std::string& sortie) {
+    SurfaceSansFenetre surface(sortie);
+    MiseEnPage miseEnPage;
+    CadresPage cadres;
+    bool modeImpression = format == FormatRendu::Pdf;
+    ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression};
+    if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
+
+    if (format == FormatRendu::Pdf) {
+        if (!surface.Imprime() || surface.EchecImpression())
+            return {false, "Impossible d'écrire le fichier PDF « " + sortie + " »."};
+        return {true, {}};
+    }
+    if (!surface.Cadre().save(QString::fromStdString(sortie), "PNG"))
+        return {false, "Impossible d'écrire le fichier PNG « " + sortie + " »."};
+    return {true, {}};
+}
+
+} // namespace
+
+ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
+                                  FormatRendu format, const std::string& sortie) {
+    const std::optional<std::string> identifiant = IdentifiantPage(page);
+    if (!identifiant)
+        return {false, "Page inconnue : « " + std::string(page) +
+                           " » (caracteristiques, feuille, mesures ou bulletin)."};
+    if (*identifiant != "Caractéristiques")
+        return {false, "La page « " + *identifiant + " » n'est pas encore disponible."};
+
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+        return Rend(doc, systeme, *identifiant, format, sortie);
+    if (QCoreApplication::instance() != nullptr)
+        return {false, "Le rendu des pages demande une application graphique."};
+    // Fonts need a graphical application; the offscreen platform needs no display.
+    int argc = 3;
+    char nom[] = "tarvo";
+    char option[] = "-platform";
+    char plateforme[] = "offscreen";
+    char* argv[] = {nom, option, plateforme, nullptr};
+    QGuiApplication application(argc, argv);
+    return Rend(doc, systeme, *identifiant, format, sortie);
+}
+
+} // namespace tarvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+struct Document;
+class Systeme;
+
+enum class FormatRendu { Png, Pdf };
+
+struct ResultatRendu {
+    bool Reussi = false;
+    // Why it failed, in French, for the user.
+    std::string Message;
+};
+
+// Draws a page of an opened document without a window. PAGE is a page identifier or
+// its plain lower-case form. Png: the screen rendering as a user sees it unscrolled (the
+// page frame with the bitmap and the pictures and buttons laid on it). Pdf: the paper
+// layout through the print job, on a PDF printer, without a dialog. Needs no display:
+// when no QGuiApplication exists, one is made on the offscreen platform meanwhile.
+ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
+                                  FormatRendu format, const std::string& sortie);
+
+} // namespace tarvo

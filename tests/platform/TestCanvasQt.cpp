@@ -1,0 +1,131 @@
+#include "ApplicationQt.h"
+#include "pages/EnteteEtPied.h"
+#include "platform/qt/CanvasQt.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+struct CanvasImage : ::testing::Test {
+    CanvasImage() : image(200, 100, QImage::Format_RGB32), canvas(image) {
+        test::ApplicationQt();
+        image.fill(Qt::white);
+    }
+    QColor Pixel(int x, int y) {
+        canvas.Termine();
+        return image.pixelColor(x, y);
+    }
+    QImage image;
+    CanvasQt canvas;
+};
+
+TEST_F(CanvasImage, PolicesNormalesA96ppp) {
+    EXPECT_EQ(canvas.PixelsParPouce(), 96);
+    // The font-scale probe finds normal fonts with Liberation Sans.
+    EXPECT_TRUE(SondePolices(canvas));
+    const int largeur = canvas.LargeurTexte("Caractéristiques du miroir");
+    EXPECT_LE(largeur, 370);
+    EXPECT_GE(largeur, 300);
+    // Positive heights are cell heights; negative ones character heights.
+    EXPECT_EQ(canvas.HauteurTexte("Bp"), 30);
+    canvas.FixePolice(Police{"Arial", 16, true});
+    EXPECT_EQ(canvas.HauteurTexte("Bp"), 16);
+    canvas.FixePolice(Police{"Arial", 14, false});
+    EXPECT_EQ(canvas.HauteurTexte("Bp"), 14);
+    canvas.FixePolice(Police{"Arial", 11, false});
+    EXPECT_EQ(canvas.HauteurTexte("Bp"), 11);
+    canvas.FixePolice(Police{"Arial", -13, false});
+    EXPECT_EQ(PoliceQt(canvas.PoliceCourante(), image).pixelSize(), 13);
+    EXPECT_GT(canvas.HauteurTexte("Bp"), 13);
+    // Arial has the widths of the metric-compatible face: digits of 0.556 em.
+    canvas.FixePolice(Police{"Arial", -100, true});
+    EXPECT_EQ(canvas.LargeurTexte("00000"), 278);
+}
+
+TEST_F(CanvasImage, LettresGrecquesDansLaPoliceDuTexte) {
+    canvas.FixePolice(Police{"Arial", 16, false});
+    const int largeurMu = canvas.LargeurTexte("μ");
+    canvas.FixeNomPolice(PoliceSymbol);
+    EXPECT_EQ(canvas.LargeurTexte("m"), largeurMu);
+    EXPECT_NE(canvas.LargeurTexte("m"), 0);
+    canvas.EcritTexte(10, 10, "l");
+    // Something is drawn for the letter, and the position moves past it.
+    EXPECT_GT(canvas.PositionCourante().X, 10);
+    bool encre = false;
+    for (int x = 10; x < 22; ++x)
+        for (int y = 10; y < 26; ++y)
+            encre = encre || Pixel(x, y).lightness() < 128;
+    EXPECT_TRUE(encre);
+}
+
+TEST_F(CanvasImage, FormesAuPixelPres) {
+    canvas.Rectangle(10, 10, 20, 15);
+    EXPECT_EQ(Pixel(10, 12), QColor(Qt::black));
+    EXPECT_EQ(Pixel(19, 12), QColor(Qt::black));
+    EXPECT_EQ(Pixel(20, 12), QColor(Qt::white));
+    EXPECT_EQ(Pixel(15, 14), QColor(Qt::black));
+    EXPECT_EQ(Pixel(15, 15), QColor(Qt::white));
+    EXPECT_EQ(Pixel(15, 12), QColor(Qt::white));
+
+    // A line stops short of its end point and leaves the position there.
+    canvas.DeplaceVers(30, 5);
+    canvas.TraceVers(40, 5);
+    EXPECT_EQ(Pixel(30, 5), QColor(Qt::black));
+    EXPECT_EQ(Pixel(39, 5), QColor(Qt::black));
+    EXPECT_EQ(Pixel(40, 5), QColor(Qt::white));
+    EXPECT_EQ(canvas.PositionCourante(), (Point{40, 5}));
+
+    canvas.FixeCouleurBrosse(Argent);
+    canvas.RemplitRectangle(50, 50, 60, 60);
+    EXPECT_EQ(Pixel(59, 59), QColor(192, 192, 192));
+    EXPECT_EQ(Pixel(60, 59), QColor(Qt::white));
+
+    // No pen: the inside alone, one pixel less each way.
+    canvas.FixeStylePlume(StylePlume::Invisible);
+    canvas.Rectangle(70, 50, 80, 60);
+    EXPECT_EQ(Pixel(70, 50), QColor(192, 192, 192));
+    EXPECT_EQ(Pixel(78, 58), QColor(192, 192, 192));
+    EXPECT_EQ(Pixel(79, 58), QColor(Qt::white));
+
+    canvas.FixePixel(100, 90, Couleur{10, 20, 30});
+    EXPECT_EQ(Pixel(100, 90), QColor(10, 20, 30));
+}
+
+TEST_F(CanvasImage, TexteSurLeFondDeLaBrosse) {
+    canvas.FixePolice(Police{"Arial", 16, false});
+    canvas.FixeCouleurBrosse(Argent);
+    canvas.EcritTexte(100, 40, "i");
+    // The cell behind the letter takes the brush; a clear brush leaves the background.
+    EXPECT_EQ(Pixel(100, 40), QColor(192, 192, 192));
+    canvas.FixeStyleBrosse(StyleBrosse::Vide);
+    canvas.EcritTexte(150, 40, "i");
+    EXPECT_EQ(Pixel(150, 40), QColor(Qt::white));
+}
+
+TEST(CanvasImprimante, TaillesEnPoints) {
+    test::ApplicationQt();
+    QTemporaryDir dossier;
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(dossier.filePath("essai.pdf"));
+    imprimante.setResolution(600);
+    CanvasQt canvas(imprimante);
+    ASSERT_TRUE(canvas.Actif());
+    EXPECT_EQ(canvas.PixelsParPouce(), 600);
+    EXPECT_GT(canvas.Largeur(), 4000);
+    canvas.FixeTaillePolice(10);
+    EXPECT_EQ(canvas.PoliceCourante().Hauteur, -83);
+    // 83 px of em make a cell of about 93 px in this face.
+    EXPECT_NEAR(canvas.HauteurTexte("Hp"), 93, 2);
+    canvas.EcritTexte(100, 100, "Essai");
+    canvas.Termine();
+    EXPECT_GT(QFileInfo(dossier.filePath("essai.pdf")).size(), 500);
+}
+
+} // namespace
+} // namespace tarvo

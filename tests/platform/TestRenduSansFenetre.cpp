@@ -1,0 +1,107 @@
+#include "ApplicationQt.h"
+#include "document/Document.h"
+#include "platform/qt/RenduSansFenetre.h"
+#include "support/SystemeFixe.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+struct Rendu : ::testing::Test {
+    Rendu() {
+        test::ApplicationQt();
+        InitialiseDocument(doc, systeme.Jour);
+        doc.Intitule = "Miroir de 200";
+        doc.Diametre = doc.DiametreSerie = 200;
+        doc.Focale = doc.FocaleSerie = 1200;
+        doc.Epaisseur = 33;
+        doc.NombreZones = 4;
+        for (int i = 1; i <= 4; ++i)
+            doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 25.0 * i;
+    }
+    std::string Chemin(const char* nom) { return dossier.filePath(nom).toStdString(); }
+    static bool Sombre(const QImage& image, int x, int y) {
+        return image.pixelColor(x, y).lightness() < 100;
+    }
+
+    QTemporaryDir dossier;
+    Document doc;
+    test::SystemeFixe systeme;
+};
+
+TEST_F(Rendu, PageAlEcran) {
+    const ResultatRendu r =
+        RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Png, Chemin("p.png"));
+    ASSERT_TRUE(r.Reussi) << r.Message;
+    QImage image(QString::fromStdString(Chemin("p.png")));
+    // The frame: the page's 545 px, down to the table (34 + 8 lines of 24 + 39) and the
+    // logo's 400 px.
+    ASSERT_EQ(image.width(), 545);
+    ASSERT_EQ(image.height(), 265 + 400);
+    // The name box (67, 30, 540, 52): its edges drawn, its inside white where no text is.
+    EXPECT_TRUE(Sombre(image, 67, 41));
+    EXPECT_TRUE(Sombre(image, 539, 41));
+    EXPECT_TRUE(Sombre(image, 400, 30));
+    EXPECT_TRUE(Sombre(image, 400, 51));
+    EXPECT_EQ(image.pixelColor(400, 41), QColor(Qt::white));
+    // The fixed frame around the shape buttons.
+    EXPECT_TRUE(Sombre(image, 150, 152));
+    EXPECT_TRUE(Sombre(image, 251, 160));
+    // The checked button's dot (the parabolic one, right after "Forme "), and the empty
+    // mark of the other one, 105 px to the right.
+    int xMarque = 0;
+    for (int x = 60; x < 80 && xMarque == 0; ++x)
+        if (image.pixelColor(x, 158 + 8).lightness() < 200) xMarque = x;
+    ASSERT_GT(xMarque, 0);
+    EXPECT_TRUE(Sombre(image, xMarque + 6, 158 + 8));
+    EXPECT_EQ(image.pixelColor(xMarque + 105 + 6, 158 + 8), QColor(Qt::white));
+    // The logo under the table: the mirror's centre row is not white.
+    int couleurs = 0;
+    for (int x = 100; x < 450; x += 10)
+        if (image.pixelColor(x, 285 + 178) != QColor(Qt::white)) ++couleurs;
+    EXPECT_GT(couleurs, 20);
+}
+
+TEST_F(Rendu, PageSurPapier) {
+    const ResultatRendu r =
+        RendPageSansFenetre(doc, systeme, "Caractéristiques", FormatRendu::Pdf, Chemin("p.pdf"));
+    ASSERT_TRUE(r.Reussi) << r.Message;
+    QFile pdf(QString::fromStdString(Chemin("p.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray contenu = pdf.readAll();
+    EXPECT_TRUE(contenu.startsWith("%PDF"));
+    EXPECT_EQ(contenu.count("/Type /Page\n") + contenu.count("/Type /Page>>") +
+                  contenu.count("/Type /Page "),
+              1);
+    // The drawing did not change the document beyond its derived radius.
+    EXPECT_DOUBLE_EQ(doc.RayonCourbure, 2400);
+}
+
+TEST_F(Rendu, PagesRefusees) {
+    ResultatRendu r =
+        RendPageSansFenetre(doc, systeme, "feuille", FormatRendu::Png, Chemin("f.png"));
+    EXPECT_FALSE(r.Reussi);
+    EXPECT_EQ(r.Message, "La page « Feuille » n'est pas encore disponible.");
+    r = RendPageSansFenetre(doc, systeme, "Bulletin", FormatRendu::Pdf, Chemin("b.pdf"));
+    EXPECT_EQ(r.Message, "La page « Bulletin » n'est pas encore disponible.");
+    r = RendPageSansFenetre(doc, systeme, "accueil", FormatRendu::Png, Chemin("a.png"));
+    EXPECT_FALSE(r.Reussi);
+    EXPECT_EQ(r.Message,
+              "Page inconnue : « accueil » (caracteristiques, feuille, mesures ou bulletin).");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Chemin("f.png"))));
+    r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Png,
+                            "/dossier/absent/p.png");
+    EXPECT_FALSE(r.Reussi);
+    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PNG « /dossier/absent/p.png ».");
+    r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Pdf,
+                            "/dossier/absent/p.pdf");
+    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PDF « /dossier/absent/p.pdf ».");
+}
+
+} // namespace
+} // namespace tarvo
