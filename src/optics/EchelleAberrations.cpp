@@ -32,7 +32,8 @@ ResultatEchelle EchelleAberrations(const TableZones& zones, int n, double demiDi
         }
     };
     if (n >= 2 && n <= ZonesMax) {
-        for (int i = 1; i <= n; ++i) retient(zones[i][ColonneAberrationTransversale], i);
+        for (int i = 1; i <= n; ++i)
+            retient(zones[i][ColonneAberrationTransversale], i);
         e.AberrationCentre = Extrapole(zones[1], zones[2], 0);
         // Through zone N − 1 and zone N, read from zone N: v(N) + (D/2 − Hm(N)) × slope.
         e.AberrationBord = Extrapole(zones[n], zones[n - 1], demiDiametre);

@@ -31,13 +31,14 @@ double EquilibreAberrations(TableZones& zones, const ParametresEquilibre& p, dou
             EnDouble(static_cast<Etendu>(z[ColonneEcartLongitudinal]) * z[ColonneCentHmSur4F] * 10);
         z[ColonneAberrationRelative] =
             EnDouble(static_cast<Etendu>(z[ColonneAberrationTransversale]) / p.RayonTache);
-        z[ColonnePente] = EnDouble(-static_cast<Etendu>(z[ColonneAberrationTransversale]) * 1000 / p.Focale);
+        z[ColonnePente] =
+            EnDouble(-static_cast<Etendu>(z[ColonneAberrationTransversale]) * 1000 / p.Focale);
         // Each zone has its own constant slope: the wavefront is its integral from the centre.
         z[ColonneOnde] =
             i == 1 ? EnDouble(static_cast<Etendu>(z[ColonnePente]) * z[RayonExterieur])
-                   : EnDouble(zones[i - 1][ColonneOnde] +
-                              (static_cast<Etendu>(z[RayonExterieur]) - zones[i - 1][RayonExterieur]) *
-                                  z[ColonnePente]);
+                   : EnDouble(zones[i - 1][ColonneOnde] + (static_cast<Etendu>(z[RayonExterieur]) -
+                                                           zones[i - 1][RayonExterieur]) *
+                                                              z[ColonnePente]);
         const Etendu relative = z[ColonneAberrationRelative];
         if (relative > max) max = relative;
         if (relative < min) min = relative;
@@ -47,10 +48,10 @@ double EquilibreAberrations(TableZones& zones, const ParametresEquilibre& p, dou
     const auto& dernier = zones[n];
     const auto& avant = zones[n - 1];
     const Etendu ecartHm = static_cast<Etendu>(dernier[ColonneHm]) - avant[ColonneHm];
-    const Etendu pente =
-        ecartHm != 0
-            ? (static_cast<Etendu>(dernier[ColonneAberrationRelative]) - avant[ColonneAberrationRelative]) / ecartHm
-            : 0;
+    const Etendu pente = ecartHm != 0 ? (static_cast<Etendu>(dernier[ColonneAberrationRelative]) -
+                                         avant[ColonneAberrationRelative]) /
+                                            ecartHm
+                                      : 0;
     const Etendu bord = dernier[ColonneAberrationRelative] +
                         (static_cast<Etendu>(dernier[RayonExterieur]) - dernier[ColonneHm]) * pente;
     if (bord > max)

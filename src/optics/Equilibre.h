@@ -5,9 +5,9 @@
 namespace tarvo {
 
 struct ParametresEquilibre {
-    int NombreZones = 0;    // N, 2..10
-    double Focale = 0;      // F, mm
-    double RayonTache = 0;  // ρ, µm
+    int NombreZones = 0;   // N, 2..10
+    double Focale = 0;     // F, mm
+    double RayonTache = 0; // ρ, µm
 };
 
 // For the trial constant C, fills columns `MoyenneMoinsCte` to `Onde` of rows 1..N from

@@ -10,10 +10,11 @@ namespace tarvo {
 namespace {
 
 bool EntreesDansLimites(const Document& doc, int n) {
-    bool ok = DansLimites(doc.Diametre) && DansLimites(doc.Focale) && DansLimites(doc.DiametreSerie) &&
-              DansLimites(doc.Epaisseur) && DansLimites(doc.CoefDeformation) &&
-              DansLimites(doc.TrouCentral);
-    for (int z = 1; z <= n; ++z) ok = ok && DansLimites(doc.Zones[z][RayonExterieur]);
+    bool ok = DansLimites(doc.Diametre) && DansLimites(doc.Focale) &&
+              DansLimites(doc.DiametreSerie) && DansLimites(doc.Epaisseur) &&
+              DansLimites(doc.CoefDeformation) && DansLimites(doc.TrouCentral);
+    for (int z = 1; z <= n; ++z)
+        ok = ok && DansLimites(doc.Zones[z][RayonExterieur]);
     return ok;
 }
 
@@ -80,7 +81,8 @@ ResultatFeuille CalculeFeuille(Document& doc) {
     }
     res.EchelleImage = EnDouble(f / 1000 * MicronsParSeconde);
 
-    for (int z = 1; z <= n; ++z) res.Zones[z] = CalculeZone(doc, z, res.RayonCourbure, res.RayonTache);
+    for (int z = 1; z <= n; ++z)
+        res.Zones[z] = CalculeZone(doc, z, res.RayonCourbure, res.RayonTache);
 
     doc.RayonCourbure = res.RayonCourbure;
     for (int z = 1; z <= n; ++z) {

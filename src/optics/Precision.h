@@ -11,10 +11,14 @@ namespace tarvo {
 using Etendu = long double;
 
 // Round to the nearest integer, ties to even (the default rounding mode).
-inline Etendu Arrondi(Etendu x) { return std::nearbyint(x); }
+inline Etendu Arrondi(Etendu x) {
+    return std::nearbyint(x);
+}
 
 // Integer part, toward zero.
-inline Etendu Tronque(Etendu x) { return std::trunc(x); }
+inline Etendu Tronque(Etendu x) {
+    return std::trunc(x);
+}
 
 // An extended value kept as a double: beyond the range of a double it becomes an infinity
 // (that the callers then refuse) instead of an undefined conversion.
@@ -36,6 +40,8 @@ inline std::optional<double> Fini(Etendu x) {
 // holding one is refused by the computations rather than let overflow into infinities.
 inline constexpr double LimiteValeur = 1e6;
 
-inline bool DansLimites(double v) { return std::isfinite(v) && std::fabs(v) <= LimiteValeur; }
+inline bool DansLimites(double v) {
+    return std::isfinite(v) && std::fabs(v) <= LimiteValeur;
+}
 
 } // namespace tarvo

@@ -84,10 +84,12 @@ void CopieZones(const TableZones& z, ResultatReduction& r) {
 
 std::string_view TexteEtatReduction(EtatReduction etat) {
     switch (etat) {
-    case EtatReduction::Calculee: return "";
+    case EtatReduction::Calculee:
+        return "";
     case EtatReduction::NombreZonesIncorrect:
         return "Le nombre de zones doit être compris entre 2 et 10.";
-    case EtatReduction::AucuneLigneValidee: return "Aucune ligne de mesure n'est validée.";
+    case EtatReduction::AucuneLigneValidee:
+        return "Aucune ligne de mesure n'est validée.";
     case EtatReduction::CaracteristiquesIncorrectes:
         return "Le diamètre et la distance focale de la série doivent être positifs.";
     case EtatReduction::ZonesIncorrectes:
@@ -118,7 +120,8 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
         static_cast<std::uint8_t>((lectures[0][LigneMoyennes][1] > SeuilLignes ? 1 : 0) +
                                   (lectures[0][LigneMoyennes][2] > SeuilLignes ? 2 : 0));
     if (res.DiametresValides == 0) return Refus(res, EtatReduction::AucuneLigneValidee);
-    const double diametre = doc.DiametreSerie, focale = doc.FocaleSerie, trou = doc.TrouCentralSerie;
+    const double diametre = doc.DiametreSerie, focale = doc.FocaleSerie,
+                 trou = doc.TrouCentralSerie;
     if (!DansLimites(diametre) || !(diametre > 0) || !DansLimites(focale) || !(focale > 0))
         return Refus(res, EtatReduction::CaracteristiquesIncorrectes);
     if (!ZonesCroissantes(doc, n, trou, diametre / 2))
@@ -137,7 +140,8 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
     res.RayonTache = EnDouble(FacteurTache * f / diametre);
     if (!(res.RayonTache > 0) || !std::isfinite(res.RayonTache))
         return Refus(res, EtatReduction::ValeursHorsLimites);
-    res.RayonTacheAngulaire = EnDouble(std::atan(res.RayonTache / 1000.0L / f) / 2 / Pi * 360 * 3600);
+    res.RayonTacheAngulaire =
+        EnDouble(std::atan(res.RayonTache / 1000.0L / f) / 2 / Pi * 360 * 3600);
 
     const double k = doc.CoefDeformation;
     const bool spherique = k > -BandeSphere && k < BandeSphere;
@@ -175,7 +179,8 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
     // (+ 0.0: the centre of a mirror without a hole is 0, not −0.)
     z[0][ColonneOnde] =
         z[1][RayonExterieur] > 0
-            ? EnDouble(static_cast<Etendu>(z[1][ColonneOnde]) * (trou / 2) / z[1][RayonExterieur]) + 0.0
+            ? EnDouble(static_cast<Etendu>(z[1][ColonneOnde]) * (trou / 2) / z[1][RayonExterieur]) +
+                  0.0
             : 0;
 
     const auto parabole = MeilleureParabole(z, n);

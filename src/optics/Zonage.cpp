@@ -18,17 +18,18 @@ std::int64_t PartieEntiere16(Etendu x) {
 // x^y as exp(y ln x), the power of 0 (and of a negative width) being 0. It is computed in
 // double on purpose: the truncated radii then come out as the program always proposed them
 // (400 mm at F/4.5 gives 49 mm, not 50, for the first zone of eight).
-double Puissance(double x, double y) { return x > 0 ? std::exp(y * std::log(x)) : 0; }
+double Puissance(double x, double y) {
+    return x > 0 ? std::exp(y * std::log(x)) : 0;
+}
 
 } // namespace
 
 int NombreZonesPropose(double diametre, double focale, double trouCentral) {
-    const auto w = static_cast<std::int16_t>(
-        PartieEntiere16(static_cast<Etendu>(diametre) - trouCentral));
-    const auto r = diametre > 0
-                       ? static_cast<std::uint16_t>(
-                             PartieEntiere16(10 * static_cast<Etendu>(focale) / diametre))
-                       : std::uint16_t{0};
+    const auto w =
+        static_cast<std::int16_t>(PartieEntiere16(static_cast<Etendu>(diametre) - trouCentral));
+    const auto r = diametre > 0 ? static_cast<std::uint16_t>(
+                                      PartieEntiere16(10 * static_cast<Etendu>(focale) / diametre))
+                                : std::uint16_t{0};
     // Each band of usable diameter adds a zone, each band of focal ratio removes one,
     // from 7 zones for a small and fast mirror; never more than 10, never less than 3.
     int bandeDiametre = 0;
@@ -64,7 +65,8 @@ void ChoisitNombreZones(Document& doc) {
 
 void CalculeRayonsZones(Document& doc) {
     const auto rayons = RayonsZones(doc.Diametre, doc.TrouCentral, doc.NombreZones);
-    for (int i = 1; i <= ZonesMax; ++i) doc.Zones[i][RayonExterieur] = rayons[i];
+    for (int i = 1; i <= ZonesMax; ++i)
+        doc.Zones[i][RayonExterieur] = rayons[i];
 }
 
 } // namespace tarvo

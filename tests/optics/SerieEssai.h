@@ -19,13 +19,15 @@ inline Document SerieEssai(double diametre, double focale, std::initializer_list
     doc.CoefDeformation = k;
     doc.NombreZones = static_cast<int>(rayons.size());
     int i = 1;
-    for (const double r : rayons) doc.Zones[i++][RayonExterieur] = r;
+    for (const double r : rayons)
+        doc.Zones[i++][RayonExterieur] = r;
     const std::vector<double>* diametres[] = {&d1, &d2};
     for (int k2 = 1; k2 <= 2; ++k2) {
         const auto& lectures = *diametres[k2 - 1];
         if (lectures.empty()) continue;
         doc.Lectures[0][1][k2] = 1;
-        for (std::size_t z = 0; z < lectures.size(); ++z) doc.Lectures[z + 1][1][k2] = lectures[z];
+        for (std::size_t z = 0; z < lectures.size(); ++z)
+            doc.Lectures[z + 1][1][k2] = lectures[z];
     }
     CalculeMoyennes(doc);
     return doc;

@@ -44,7 +44,9 @@ TEST(ExportOptique, JsonDeLaFeuilleEtDuBulletin) {
     doc.Focale = 40;
     doc.Lectures[0][LigneMoyennes][1] = 0;
     json = JsonOptique(doc);
-    EXPECT_TRUE(Contient(json, R"("Profondeur":null,"VolumeConcavite":null,"MasseVerreUsine":null,"MasseMiroir":null,"EchelleImage":)"))
+    EXPECT_TRUE(Contient(
+        json,
+        R"("Profondeur":null,"VolumeConcavite":null,"MasseVerreUsine":null,"MasseMiroir":null,"EchelleImage":)"))
         << json;
     EXPECT_TRUE(Contient(json, R"("Bulletin":null})"));
     doc.Diametre = 0;
@@ -55,8 +57,8 @@ TEST(ExportOptique, CsvDuTableauDuBulletin) {
     Document doc = SerieEssai(200, 1200, {40, 70, 100}, {1.1667, 2.2604, 4.0104});
     std::string csv;
     EcritCsvBulletin(doc, CalculeBulletin(doc), csv);
-    const std::string entete =
-        "Zones;H. Ext;Hm;Hm2/R;100Hm/4F;Mesures;Moy.-Cte;Lambda c;1000 lambda F;lambda F/rho;-10^6 u\r\n";
+    const std::string entete = "Zones;H. Ext;Hm;Hm2/R;100Hm/4F;Mesures;Moy.-Cte;Lambda c;1000 "
+                               "lambda F;lambda F/rho;-10^6 u\r\n";
     ASSERT_EQ(csv.substr(0, entete.size()), entete);
     EXPECT_EQ(csv.substr(entete.size(), 31), "1;40,0;20,00;0,167;0,417;1,167;");
     EXPECT_TRUE(Contient(csv, "\r\n3;100,0;85,00;3,010;1,771;4,010;"));
@@ -67,7 +69,8 @@ TEST(ExportOptique, CsvDuTableauDuBulletin) {
     doc = SerieEssai(200, 1200, {40, 70, 100}, {1, 2, 3}, {1, 2, 3.2}, 0, 0);
     csv.clear();
     EcritCsvBulletin(doc, CalculeBulletin(doc), csv);
-    EXPECT_EQ(csv.substr(0, 64), "Zones;H. Ext;Hm;100Hm/4F;D1 moyen;D2 moyen;Moyenne;Moy.-Cte;Lamb");
+    EXPECT_EQ(csv.substr(0, 64),
+              "Zones;H. Ext;Hm;100Hm/4F;D1 moyen;D2 moyen;Moyenne;Moy.-Cte;Lamb");
     EXPECT_TRUE(Contient(csv, "\r\n3;100,0;85,00;1,771;3,000;3,200;3,100;"));
     doc.CoefDeformation = -0.5;
     doc.RetenirD1 = false;

@@ -21,7 +21,8 @@ TableZones Onde(const std::vector<double>& x, const std::vector<double>& w) {
 
 TEST(Parabole, UneOndeParaboliqueNaAucunEcart) {
     std::vector<double> x{0, 30, 60, 85, 100}, w;
-    for (const double h : x) w.push_back(0.0123 * h * h);
+    for (const double h : x)
+        w.push_back(0.0123 * h * h);
     const auto p = MeilleureParabole(Onde(x, w), 4);
     ASSERT_TRUE(p);
     EXPECT_LT(p->EcartMax, 1e-9);

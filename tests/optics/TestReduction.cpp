@@ -29,8 +29,9 @@ std::vector<double> Theorie(double d, double f, std::vector<double> rayons, doub
 }
 
 TEST(Reduction, DecalageCommunDonneUneOndePlate) {
-    Document doc = SerieEssai(200, 1200, {39, 62, 82, 100}, Theorie(200, 1200, {39, 62, 82, 100}, 1.0),
-                              Theorie(200, 1200, {39, 62, 82, 100}, 2.0));
+    Document doc =
+        SerieEssai(200, 1200, {39, 62, 82, 100}, Theorie(200, 1200, {39, 62, 82, 100}, 1.0),
+                   Theorie(200, 1200, {39, 62, 82, 100}, 2.0));
     const ResultatReduction r = CalculeBulletin(doc);
     ASSERT_TRUE(r.Calculee());
     EXPECT_EQ(r.DiametresRetenus, 3);
@@ -49,7 +50,8 @@ TEST(Reduction, MiroirParfaitSansFractionLambda) {
     Document doc = SerieEssai(200, 1200, {39, 62, 82, 100}, {});
     doc.Lectures[0][LigneMoyennes][1] = 1;
     const ResultatReduction essai = CalculeBulletin(doc);
-    for (int i = 1; i <= 4; ++i) doc.Lectures[i][LigneMoyennes][1] = essai.Zones[i].Hm2SurR;
+    for (int i = 1; i <= 4; ++i)
+        doc.Lectures[i][LigneMoyennes][1] = essai.Zones[i].Hm2SurR;
     const ResultatReduction r = CalculeBulletin(doc);
     EXPECT_EQ(r.Constante, 0);
     EXPECT_EQ(r.Parabole.EcartMax, 0);
@@ -140,13 +142,15 @@ TEST(Reduction, RefusLaisseLeDocumentIntact) {
     using E = EtatReduction;
     EXPECT_EQ(etat([](Document& d) { d.NombreZones = 1; }), E::NombreZonesIncorrect);
     EXPECT_EQ(etat([](Document& d) { d.NombreZones = 11; }), E::NombreZonesIncorrect);
-    EXPECT_EQ(etat([](Document& d) { d.Lectures[0][LigneMoyennes][1] = 0; }), E::AucuneLigneValidee);
+    EXPECT_EQ(etat([](Document& d) { d.Lectures[0][LigneMoyennes][1] = 0; }),
+              E::AucuneLigneValidee);
     EXPECT_EQ(etat([](Document& d) { d.DiametreSerie = 0; }), E::CaracteristiquesIncorrectes);
     EXPECT_EQ(etat([](Document& d) { d.FocaleSerie = -1200; }), E::CaracteristiquesIncorrectes);
     EXPECT_EQ(etat([](Document& d) { d.Zones[2][RayonExterieur] = 30; }), E::ZonesIncorrectes);
     EXPECT_EQ(etat([](Document& d) { d.DiametreSerie = 160; }), E::ZonesIncorrectes);
     EXPECT_EQ(etat([](Document& d) { d.TrouCentralSerie = 80; }), E::ZonesIncorrectes);
-    EXPECT_EQ(etat([](Document& d) { d.Lectures[2][LigneMoyennes][1] = 1e300; }), E::ValeursHorsLimites);
+    EXPECT_EQ(etat([](Document& d) { d.Lectures[2][LigneMoyennes][1] = 1e300; }),
+              E::ValeursHorsLimites);
     EXPECT_EQ(etat([](Document& d) { d.FocaleSerie = 1e-320; }), E::ValeursHorsLimites);
     EXPECT_FALSE(TexteEtatReduction(E::AucuneLigneValidee).empty());
 }
@@ -154,9 +158,11 @@ TEST(Reduction, RefusLaisseLeDocumentIntact) {
 // Equal neighbouring radii are accepted by the data entry: a zone of zero width has no
 // parabola through its two edges and no slope to extrapolate, yet the report is computed.
 TEST(Reduction, ZonesDeLargeurNulle) {
-    for (const auto& rayons : {std::vector<double>{0, 0, 1, 3}, std::vector<double>{30, 100, 100, 100}}) {
+    for (const auto& rayons :
+         {std::vector<double>{0, 0, 1, 3}, std::vector<double>{30, 100, 100, 100}}) {
         Document doc = SerieEssai(200, 1200, {1, 2, 3, 4}, {0.2, 0.9, 1.9, 3.5});
-        for (int i = 0; i < 4; ++i) doc.Zones[i + 1][RayonExterieur] = rayons[i];
+        for (int i = 0; i < 4; ++i)
+            doc.Zones[i + 1][RayonExterieur] = rayons[i];
         const ResultatReduction r = CalculeBulletin(doc);
         ASSERT_TRUE(r.Calculee());
         EXPECT_TRUE(std::isfinite(r.Parabole.EcartMax) && std::isfinite(r.Echelle.AberrationBord));

@@ -15,9 +15,16 @@ namespace {
 
 // Anything a document file can hold: ordinary figures and the worst doubles.
 class Hasard {
-public:
+  public:
     double Valeur(double bas, double haut) {
-        static constexpr double pires[] = {0, -0.0, 1e-310, -1, 1e6, 1e7, 1e300, -1e300,
+        static constexpr double pires[] = {0,
+                                           -0.0,
+                                           1e-310,
+                                           -1,
+                                           1e6,
+                                           1e7,
+                                           1e300,
+                                           -1e300,
                                            std::numeric_limits<double>::infinity(),
                                            -std::numeric_limits<double>::infinity(),
                                            std::numeric_limits<double>::quiet_NaN()};
@@ -26,7 +33,7 @@ public:
     }
     int Entier(int bas, int haut) { return std::uniform_int_distribution<int>(bas, haut)(moteur_); }
 
-private:
+  private:
     std::mt19937_64 moteur_{20240611};
 };
 
@@ -50,13 +57,18 @@ Document DocumentAuHasard(Hasard& h) {
     }
     for (int k = 1; k <= 2; ++k) {
         doc.Lectures[0][LigneMoyennes][k] = h.Entier(0, 3) ? h.Entier(1, 10) : h.Valeur(-1, 10);
-        for (int i = 1; i <= ZonesMax; ++i) doc.Lectures[i][LigneMoyennes][k] = h.Valeur(-5, 20);
+        for (int i = 1; i <= ZonesMax; ++i)
+            doc.Lectures[i][LigneMoyennes][k] = h.Valeur(-5, 20);
     }
     return doc;
 }
 
-bool Fini(double v) { return std::isfinite(v); }
-bool Fini(const std::optional<double>& v) { return !v || std::isfinite(*v); }
+bool Fini(double v) {
+    return std::isfinite(v);
+}
+bool Fini(const std::optional<double>& v) {
+    return !v || std::isfinite(*v);
+}
 
 // No document, however absurd, gives a NaN, an infinity, a crash or a hang.
 TEST(Robustesse, AucunDocumentNeDonneDeValeurNonFinie) {
@@ -68,15 +80,17 @@ TEST(Robustesse, AucunDocumentNeDonneDeValeurNonFinie) {
         const ResultatFeuille f = CalculeFeuille(doc);
         if (f.Calculee()) {
             ++feuilles;
-            ASSERT_TRUE(Fini(f.RayonTache) && Fini(f.RayonTacheAngulaire) && Fini(f.EpaisseurMinimale) &&
-                        Fini(f.Profondeur) && Fini(f.VolumeConcavite) && Fini(f.MasseVerreUsine) &&
-                        Fini(f.MasseMiroir) && Fini(f.EchelleImage))
+            ASSERT_TRUE(Fini(f.RayonTache) && Fini(f.RayonTacheAngulaire) &&
+                        Fini(f.EpaisseurMinimale) && Fini(f.Profondeur) &&
+                        Fini(f.VolumeConcavite) && Fini(f.MasseVerreUsine) && Fini(f.MasseMiroir) &&
+                        Fini(f.EchelleImage))
                 << essai;
             for (int z = 1; z <= f.NombreZones; ++z) {
-                ASSERT_TRUE(Fini(f.Zones[z].Hm) && Fini(f.Zones[z].Hm2SurR) && Fini(f.Zones[z].TolSup) &&
-                            Fini(f.Zones[z].TolInf))
+                ASSERT_TRUE(Fini(f.Zones[z].Hm) && Fini(f.Zones[z].Hm2SurR) &&
+                            Fini(f.Zones[z].TolSup) && Fini(f.Zones[z].TolInf))
                     << essai;
-                for (int c = ColonneHm; c <= ColonneTolInf; ++c) ASSERT_TRUE(Fini(doc.Zones[z][c]));
+                for (int c = ColonneHm; c <= ColonneTolInf; ++c)
+                    ASSERT_TRUE(Fini(doc.Zones[z][c]));
                 ASSERT_TRUE(Fini(TolSup(h.Valeur(0, 500), f.Bande())));
             }
         }

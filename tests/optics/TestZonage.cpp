@@ -14,7 +14,8 @@ std::vector<double> Propose(double d, double f, double h) {
     doc.Diametre = d;
     doc.Focale = f;
     doc.TrouCentral = h;
-    for (auto& ligne : doc.Zones) ligne[RayonExterieur] = 999;
+    for (auto& ligne : doc.Zones)
+        ligne[RayonExterieur] = 999;
     ChoisitNombreZones(doc);
     std::vector<double> rayons;
     for (int i = 1; i <= ZonesMax; ++i) {
@@ -40,7 +41,7 @@ TEST(Zonage, PropositionsDeReference) {
 }
 
 TEST(Zonage, BandesEtCasLimites) {
-    EXPECT_EQ(NombreZonesPropose(100, 200, 0), 7);  // small and fast
+    EXPECT_EQ(NombreZonesPropose(100, 200, 0), 7); // small and fast
     EXPECT_EQ(NombreZonesPropose(800, 8000, 0), 10);
     EXPECT_EQ(NombreZonesPropose(200, 1250, 0), 4); // F/D 6.25 reads as 62
     // The focal ratio is held in 16 bits: 10 F/D = 65546 reads as 10.

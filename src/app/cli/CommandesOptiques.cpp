@@ -31,7 +31,8 @@ int CommandeZones(const OptionsCli& options, ContexteCli& contexte) {
     json.Entier("NombreZones", n);
     json.Cle("RayonExterieur");
     json.DebutTableau();
-    for (int i = 1; i <= n; ++i) json.Nombre(rayons[i]);
+    for (int i = 1; i <= n; ++i)
+        json.Nombre(rayons[i]);
     json.FinTableau();
     json.FinObjet();
     contexte.sortie << texte << '\n';
@@ -42,8 +43,8 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     Document doc;
     DialoguesEnregistres dialogues;
     const bool ouvert =
-        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
-                                 options.Serie, contexte.fichiers, dialogues);
+        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), options.Serie,
+                                 contexte.fichiers, dialogues);
     for (const auto& m : dialogues.Messages)
         contexte.erreurs << (m.Titre.empty() ? "" : m.Titre + " : ") << m.Texte << '\n';
     if (!ouvert) return 1;

@@ -29,7 +29,8 @@ std::string Decimal(double valeur, int decimales) {
     std::snprintf(tampon, sizeof tampon, "%.*f", decimales, valeur);
     std::string texte = tampon;
     // A value that rounds to zero is written without a minus sign.
-    if (texte.front() == '-' && texte.find_first_not_of("-0.") == std::string::npos) texte.erase(0, 1);
+    if (texte.front() == '-' && texte.find_first_not_of("-0.") == std::string::npos)
+        texte.erase(0, 1);
     for (char& c : texte)
         if (c == '.') c = ',';
     return texte;
@@ -130,7 +131,7 @@ void EcritCsvBulletin(const Document& doc, const ResultatReduction& b, std::stri
     const bool spherique = k > -0.001 && k < 0.001;
     const bool deuxDiametres = b.DiametresRetenus == 3;
     // The report names its single measures row after the diameter kept.
-    const char* mesures = b.DiametresValides != 3     ? "Mesures"
+    const char* mesures = b.DiametresValides != 3   ? "Mesures"
                           : b.DiametresRetenus == 1 ? "D1 moyen"
                                                     : "D2 moyen";
     struct Colonne {
@@ -157,7 +158,8 @@ void EcritCsvBulletin(const Document& doc, const ResultatReduction& b, std::stri
     colonnes.push_back({"-10^6 u", &ZoneBulletin::Pente, 3});
 
     sortie += "Zones";
-    for (const auto& c : colonnes) sortie += ';' + c.Titre;
+    for (const auto& c : colonnes)
+        sortie += ';' + c.Titre;
     sortie += "\r\n";
     for (int i = 1; i <= b.NombreZones; ++i) {
         const ZoneBulletin& z = b.Zones[i];
