@@ -109,6 +109,10 @@ TEST(ExportOptique, CommandesZonesEtCsv) {
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
 
     EXPECT_EQ(c.Execute({"--csv", "absent.bdc"}), 1);
+    c.sortie.str("");
+    EXPECT_EQ(c.Execute({"--json", "miroir.bdc"}), 0);
+    EXPECT_TRUE(Contient(c.sortie.str(), R"("Feuille":{"RayonCourbure":2400,)"));
+    EXPECT_TRUE(Contient(c.sortie.str(), R"("Bulletin":{"RayonCourbure":2400,)"));
 }
 
 } // namespace
