@@ -1,0 +1,29 @@
+#include "platform/qt/Application.h"
+
+#include "platform/qt/FenetrePrincipale.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <string>
+#include <vector>
+
+namespace tarvo {
+
+int LanceFenetre(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tarvo");
+    // The pages and the controls ask for Arial; Liberation Sans has its metrics.
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Tahoma", "DejaVu Sans");
+
+    // Qt has taken its own options out of the arguments; the rest name the document.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    FenetrePrincipale fenetre;
+    fenetre.Demarre(arguments);
+    fenetre.show();
+    return QApplication::exec();
+}
+
+} // namespace tarvo

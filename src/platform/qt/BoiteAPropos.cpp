@@ -1,0 +1,65 @@
+#include "platform/qt/BoiteAPropos.h"
+
+#include "pages/EnteteEtPied.h"
+#include "platform/qt/Logo.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarvo {
+
+namespace {
+
+QLabel* Libelle(QWidget* parent, const QString& texte, int x, int y, int largeur, int hauteur) {
+    auto* l = new QLabel(texte, parent);
+    l->setGeometry(x, y, largeur, hauteur);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+} // namespace
+
+BoiteAPropos::BoiteAPropos(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setWindowTitle("A propos de Tarvo");
+    setFixedSize(349, 209);
+    QFont police("MS Sans Serif");
+    police.setPixelSize(11);
+    setFont(police);
+
+    auto* panneau = new QFrame(this);
+    panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panneau->setGeometry(8, 8, 333, 161);
+
+    auto* icone = new QLabel(panneau);
+    icone->setGeometry(8, 8, 65, 65);
+    icone->setPixmap(QPixmap::fromImage(
+        DessineLogo().scaled(65, 65, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+
+    ProductName = Libelle(panneau, "Tarvo", 88, 12, 230, 16);
+    QFont gras = ProductName->font();
+    gras.setBold(true);
+    ProductName->setFont(gras);
+    Version = Libelle(panneau,
+                      "Logiciel d'aide à la réalisation des miroirs de télescopes en utilisant la "
+                      "méthode de Foucault et l'écran à échancrures de Couder.",
+                      88, 32, 230, 44);
+    Conditions = Libelle(panneau,
+                         "Logiciel gratuit, fourni tel quel et sans garantie : vérifiez toujours "
+                         "vos mesures avant de retoucher un miroir.",
+                         8, 84, 313, 30);
+    Auteur = Libelle(panneau, "Auteur : l'équipe Tarvo", 8, 116, 313, 16);
+    Adresse =
+        Libelle(panneau, QString::fromUtf8(AdresseAuteur.data(), qsizetype(AdresseAuteur.size())),
+                8, 136, 313, 16);
+    Adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(137, 176, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace tarvo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Systeme.h"
+
+namespace tarvo {
+
+// The system as Qt sees it: today's date, the user's configuration folder (XDG), the
+// executable's folder, the locale's decimal separator and short date, the screen size.
+class SystemeQt final : public Systeme {
+  public:
+    double Aujourdhui() override;
+    std::string RepertoireConfiguration() override;
+    std::string RepertoireExecutable() override;
+    char SeparateurDecimal() override;
+    std::string DateCourte(double jour) override;
+    int LargeurEcran() override;
+    int HauteurEcran() override;
+};
+
+} // namespace tarvo

@@ -1,0 +1,406 @@
+#include "platform/qt/ZonePage.h"
+
+#include "app/Programme.h"
+#include "platform/qt/Icones.h"
+#include "platform/qt/Logo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvo {
+
+ImagePage::ImagePage(QWidget* parent, const QImage* image, CanvasQt* canvas)
+    : QWidget(parent), Image(image), Canvas_(canvas) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImagePage::Relie(const QImage* image, CanvasQt* canvas) {
+    Image = image;
+    Canvas_ = canvas;
+    update();
+}
+
+void ImagePage::paintEvent(QPaintEvent*) {
+    if (Canvas_) Canvas_->Termine();
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (Image) p.drawImage(QPoint(0, 0), *Image, rect().intersected(Image->rect()));
+}
+
+namespace {
+
+QFont PoliceControle(int pixels, bool gras) {
+    QFont police("Arial");
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+QLabel* Fleche(QWidget* parent, bool suivante, bool active, const QString& conseil) {
+    auto* fleche = new QLabel(parent);
+    fleche->setPixmap(DessineFleche(suivante, active));
+    fleche->resize(16, 16);
+    fleche->setToolTip(conseil);
+    fleche->hide();
+    return fleche;
+}
+
+} // namespace
+
+ZonePage::ZonePage(QMainWindow& fenetre)
+    : QWidget(&fenetre), Principale_(fenetre),
+      Bitmap(LargeurBitmap, HauteurBitmap, QImage::Format_RGB32) {
+    Bitmap.fill(Qt::white);
+    Ecran = std::make_unique<CanvasQt>(Bitmap);
+
+    Fiche = new QWidget(this);
+    QFont tahoma("Tahoma");
+    tahoma.setPixelSize(11);
+    Fiche->setFont(tahoma);
+    Fiche->setAutoFillBackground(true);
+    QPalette blanc = Fiche->palette();
+    blanc.setColor(QPalette::Window, Qt::white);
+    Fiche->setPalette(blanc);
+
+    Fenetre = new ImagePage(Fiche, &Bitmap, Ecran.get());
+    Fenetre->setGeometry(0, 0, LargeurBitmap, LargeurBitmap);
+    Controles[Controle::Fenetre] = Fenetre;
+
+    for (Controle c : {Controle::Dessin, Controle::Dessin2, Controle::DessinF}) {
+        Graphe& g = Graphes[c];
+        g.Controle_ = new ImagePage(Fiche, nullptr, nullptr);
+        g.Controle_->hide();
+        Controles[c] = g.Controle_;
+        RedimensionneGraphe(c, 500, 300);
+    }
+
+    ImageLogo = DessineLogo();
+    auto* imageLogo = new ImagePage(Fiche, &ImageLogo, nullptr);
+    imageLogo->resize(ImageLogo.size());
+    imageLogo->hide();
+    Controles[Controle::Logo] = imageLogo;
+
+    Controles[Controle::DownRelache] = Fleche(Fiche, false, true, "Série précédente (F4)");
+    Controles[Controle::DownNeutre] = Fleche(Fiche, false, false, QString());
+    Controles[Controle::UpRelache] = Fleche(Fiche, true, true, "Série suivante (F5)");
+    Controles[Controle::UpNeutre] = Fleche(Fiche, true, false, QString());
+
+    Saisie = new QLineEdit(Fiche);
+    Saisie->setFont(PoliceControle(13, false));
+    Saisie->resize(121, 24);
+    // Typed values are not checked and stored by this program yet: the editor shows the
+    // value of its box but takes no typing, so that nothing typed is silently lost.
+    Saisie->setReadOnly(true);
+    Saisie->hide();
+    Controles[Controle::Saisie] = Saisie;
+
+    Note = new QPlainTextEdit(Fiche);
+    Note->resize(475, 61);
+    Note->setToolTip("Commentaire libre");
+    Note->setStatusTip("Commentaire libre");
+    Note->setReadOnly(true);
+    Note->hide();
+    Controles[Controle::Note] = Note;
+
+    FormeParabolique = new QRadioButton("Parabolique", Fiche);
+    FormeSpherique = new QRadioButton("Sphérique", Fiche);
+    for (QRadioButton* bouton : {FormeParabolique, FormeSpherique}) {
+        bouton->setFont(PoliceControle(13, true));
+        bouton->setAutoExclusive(false);
+        // They show the shape of the conic constant; choosing it by a click is not
+        // offered yet, so they take no click.
+        bouton->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bouton->setFocusPolicy(Qt::NoFocus);
+        bouton->resize(100, 17);
+        bouton->hide();
+    }
+    FormeParabolique->setChecked(true);
+    Controles[Controle::FormeParabolique] = FormeParabolique;
+    Controles[Controle::FormeSpherique] = FormeSpherique;
+
+    VerticalBar = new QScrollBar(Qt::Vertical, this);
+    HorizontalBar = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* barre : {VerticalBar, HorizontalBar}) {
+        barre->setRange(0, 100);
+        barre->setSingleStep(1);
+        barre->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(VerticalBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { BarreActionnee(Sens::Vertical, action); });
+    connect(HorizontalBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { BarreActionnee(Sens::Horizontal, action); });
+    connect(VerticalBar, &QScrollBar::valueChanged, this, [this](int position) {
+        if (Programme_) Programme_->vue.DeplaceBarre(Sens::Vertical, position);
+    });
+    connect(HorizontalBar, &QScrollBar::valueChanged, this, [this](int position) {
+        if (Programme_) Programme_->vue.DeplaceBarre(Sens::Horizontal, position);
+    });
+
+    Bouton_Annuler = new QPushButton("Annuler", this);
+    Bouton_Annuler->setGeometry(467, 64, 75, 25);
+    Bouton_Annuler->setToolTip("Annule la nouvelle série et retourne à la dernière série validée.");
+    Bouton_Annuler->hide();
+    Controles[Controle::BoutonAnnuler] = Bouton_Annuler;
+
+    TexteStatut = new QLabel(&fenetre);
+    fenetre.statusBar()->addWidget(TexteStatut, 1);
+    PlaceBarres();
+}
+
+ZonePage::~ZonePage() {
+    Papier.reset();
+    Ecran.reset();
+}
+
+void ZonePage::RelieProgramme(Programme& programme) {
+    Relie(programme);
+    Programme_ = &programme;
+}
+
+void ZonePage::RafraichitPage() {
+    Fenetre->update();
+    for (auto& [c, g] : Graphes)
+        g.Controle_->update();
+}
+
+QWidget* ZonePage::Widget(Controle controle) const {
+    return Controles.at(controle);
+}
+
+Canvas* ZonePage::CanvasImage(Controle image) {
+    const auto g = Graphes.find(image);
+    return g == Graphes.end() ? nullptr : g->second.Canvas_.get();
+}
+
+void ZonePage::RedimensionneGraphe(Controle controle, int largeur, int hauteur) {
+    Graphe& g = Graphes[controle];
+    largeur = std::max(largeur, 1);
+    hauteur = std::max(hauteur, 1);
+    if (g.Image.width() != largeur || g.Image.height() != hauteur) {
+        g.Canvas_.reset();
+        g.Image = QImage(largeur, hauteur, QImage::Format_RGB32);
+        g.Image.fill(Qt::white);
+        g.Canvas_ = std::make_unique<CanvasQt>(g.Image);
+    }
+    g.Controle_->resize(largeur, hauteur);
+    g.Controle_->Relie(&g.Image, g.Canvas_.get());
+}
+
+int ZonePage::GaucheControle(Controle controle) {
+    return Widget(controle)->x();
+}
+
+int ZonePage::HautControle(Controle controle) {
+    const int y = Widget(controle)->y();
+    return SurLaFiche(controle) ? y : y + HauteurBarreOutils();
+}
+
+int ZonePage::LargeurControle(Controle controle) {
+    return Widget(controle)->width();
+}
+
+int ZonePage::HauteurControle(Controle controle) {
+    return Widget(controle)->height();
+}
+
+void ZonePage::PlaceControle(Controle controle, int gauche, int haut) {
+    Widget(controle)->move(gauche, SurLaFiche(controle) ? haut : haut - HauteurBarreOutils());
+}
+
+void ZonePage::FixeHautControle(Controle controle, int haut) {
+    PlaceControle(controle, GaucheControle(controle), haut);
+}
+
+void ZonePage::FixeLargeurControle(Controle controle, int largeur) {
+    if (Graphes.count(controle) != 0) {
+        RedimensionneGraphe(controle, largeur, HauteurControle(controle));
+        return;
+    }
+    QWidget* w = Widget(controle);
+    w->resize(std::max(largeur, 0), w->height());
+    if (controle == Controle::Fenetre) Fenetre->update();
+}
+
+void ZonePage::FixeHauteurControle(Controle controle, int hauteur) {
+    if (Graphes.count(controle) != 0) {
+        RedimensionneGraphe(controle, LargeurControle(controle), hauteur);
+        return;
+    }
+    QWidget* w = Widget(controle);
+    w->resize(w->width(), std::max(hauteur, 0));
+    if (controle == Controle::Fenetre) Fenetre->update();
+}
+
+void ZonePage::AfficheControle(Controle controle, bool visible) {
+    Widget(controle)->setVisible(visible);
+}
+
+bool ZonePage::ControleVisible(Controle controle) {
+    return Widget(controle)->isVisibleTo(this);
+}
+
+void ZonePage::FixeHauteurPoliceControle(Controle controle, int hauteur) {
+    QWidget* w = Widget(controle);
+    QFont police = w->font();
+    // Negative: a character height; positive: a cell height, about 1.12 em in Arial.
+    police.setPixelSize(hauteur < 0 ? -hauteur
+                                    : std::max(1, static_cast<int>(std::lround(hauteur * 0.895))));
+    w->setFont(police);
+}
+
+// Checking a button runs no click behaviour here: the shape is only shown (see the
+// constructor), so the program's checks are all there is.
+void ZonePage::CocheControle(Controle bouton, bool coche) {
+    if (auto* radio = qobject_cast<QRadioButton*>(Widget(bouton))) radio->setChecked(coche);
+}
+
+bool ZonePage::ControleCoche(Controle bouton) {
+    const auto* radio = qobject_cast<QRadioButton*>(Widget(bouton));
+    return radio != nullptr && radio->isChecked();
+}
+
+void ZonePage::FixeLargeurFiche(int largeur) {
+    Fiche->resize(std::max(largeur, 0), Fiche->height());
+}
+
+void ZonePage::FixeHauteurFiche(int hauteur) {
+    Fiche->resize(Fiche->width(), std::max(hauteur, 0));
+}
+
+int ZonePage::HauteurBarreOutils() {
+    const int menu = Principale_.menuBar() ? Principale_.menuBar()->height() : 0;
+    return std::max(0, y() - menu);
+}
+
+void ZonePage::FixeTexteStatut(const std::string& texte) {
+    Principale_.statusBar()->clearMessage();
+    TexteStatut->setText(QString::fromStdString(texte));
+}
+
+Canvas* ZonePage::DebuteImpression() {
+    Imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialogue(Imprimante.get(), &Principale_);
+    dialogue.setWindowTitle("Imprimer");
+    if (dialogue.exec() != QDialog::Accepted) {
+        Imprimante.reset();
+        return nullptr;
+    }
+    Papier = std::make_unique<CanvasQt>(*Imprimante);
+    if (!Papier->Actif()) {
+        Papier.reset();
+        Imprimante.reset();
+        return nullptr;
+    }
+    return Papier.get();
+}
+
+void ZonePage::TermineImpression() {
+    if (Papier) Papier->Termine();
+    Papier.reset();
+    Imprimante.reset();
+}
+
+int ZonePage::HauteurClient() {
+    const int menu = Principale_.menuBar() ? Principale_.menuBar()->height() : 0;
+    return Principale_.height() - menu;
+}
+
+int ZonePage::LargeurClient() {
+    return Principale_.width();
+}
+
+int ZonePage::HauteurBarreEtat() {
+    const QStatusBar* etat = Principale_.statusBar();
+    return etat->isVisibleTo(&Principale_) ? etat->height() : 0;
+}
+
+int ZonePage::HautCadre() {
+    return Fiche->y() + HauteurBarreOutils();
+}
+
+int ZonePage::GaucheCadre() {
+    return Fiche->x();
+}
+
+int ZonePage::HauteurCadre() {
+    return Fiche->height();
+}
+
+int ZonePage::LargeurCadre() {
+    return Fiche->width();
+}
+
+void ZonePage::FixeHautCadre(int haut) {
+    Fiche->move(Fiche->x(), haut - HauteurBarreOutils());
+}
+
+void ZonePage::FixeGaucheCadre(int gauche) {
+    Fiche->move(gauche, Fiche->y());
+}
+
+void ZonePage::AppliqueBarre(Sens sens, const BarreDefilement& barre) {
+    QScrollBar* b = sens == Sens::Vertical ? VerticalBar : HorizontalBar;
+    const QSignalBlocker bloque(b);
+    // The thumb is a page long and stops where position + page reaches 100.
+    const int page = std::clamp(barre.TaillePage, 0, 100);
+    b->setPageStep(std::max(page, 1));
+    b->setRange(0, std::max(0, 100 - page));
+    b->setValue(barre.Position);
+    if (b->isVisibleTo(this) != barre.Visible) {
+        b->setVisible(barre.Visible);
+        PlaceBarres();
+    }
+}
+
+void ZonePage::BarreActionnee(Sens sens, int action) {
+    if (!Programme_) return;
+    QScrollBar* b = sens == Sens::Vertical ? VerticalBar : HorizontalBar;
+    // A click in the trough moves by the bar's large change, not by its page.
+    if (action == QAbstractSlider::SliderPageStepAdd ||
+        action == QAbstractSlider::SliderPageStepSub) {
+        const int pas = Programme_->vue.Barre(sens).GrandPas;
+        b->setSliderPosition(b->value() +
+                             (action == QAbstractSlider::SliderPageStepAdd ? pas : -pas));
+    }
+}
+
+void ZonePage::PlaceBarres() {
+    const bool horizontale = HorizontalBar->isVisibleTo(this);
+    const int bas = height() - (horizontale ? EpaisseurBarre : 0);
+    VerticalBar->setGeometry(width() - EpaisseurBarre, 0, EpaisseurBarre, std::max(bas, 0));
+    HorizontalBar->setGeometry(0, height() - EpaisseurBarre, width(), EpaisseurBarre);
+    VerticalBar->raise();
+    HorizontalBar->raise();
+    Bouton_Annuler->raise();
+}
+
+void ZonePage::resizeEvent(QResizeEvent*) {
+    PlaceBarres();
+    if (Programme_) Programme_->vue.FormResize();
+}
+
+void ZonePage::wheelEvent(QWheelEvent* evenement) {
+    if (!Programme_ || !VerticalBar->isVisibleTo(this)) return;
+    // Three lines of the bar per notch of the wheel.
+    const int crans = evenement->angleDelta().y() / 120;
+    if (crans != 0)
+        Programme_->vue.DeplaceBarre(Sens::Vertical,
+                                     Programme_->vue.Barre(Sens::Vertical).Position - 3 * crans);
+    evenement->accept();
+}
+
+} // namespace tarvo

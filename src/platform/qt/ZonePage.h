@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/SurfaceProgramme.h"
+#include "app/Vue.h"
+#include "platform/qt/CanvasQt.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace tarvo {
+
+class Programme;
+
+// An image control of the page frame: it shows the top-left part of its bitmap.
+class ImagePage final : public QWidget {
+    Q_OBJECT
+  public:
+    ImagePage(QWidget* parent, const QImage* image, CanvasQt* canvas);
+    void Relie(const QImage* image, CanvasQt* canvas);
+
+  protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+  private:
+    const QImage* Image;
+    // Painting on the bitmap must end before it is shown.
+    CanvasQt* Canvas_;
+};
+
+// The central area of the main window: the page frame `Fiche` with the page bitmap
+// `Fenetre` and the other controls on it, the two scroll bars that move the whole frame,
+// and `Bouton_Annuler`. It is the page surface of the drawers and the viewport geometry.
+// Coordinates given to the program are the window's client coordinates, the toolbar
+// included, as the viewport rules count them.
+class ZonePage final : public QWidget, public SurfaceProgramme, public GeometrieVue {
+    Q_OBJECT
+  public:
+    // Capacity of the page bitmap: every page is drawn before its height is known.
+    static constexpr int LargeurBitmap = 1000;
+    static constexpr int HauteurBitmap = 2000;
+
+    explicit ZonePage(QMainWindow& fenetre);
+    ~ZonePage() override;
+
+    void RelieProgramme(Programme& programme);
+    // Repaints the page after a command.
+    void RafraichitPage();
+
+    // Surface
+    Canvas& CanvasFenetre() override { return *Ecran; }
+    Canvas* CanvasImage(Controle image) override;
+    int GaucheControle(Controle controle) override;
+    int HautControle(Controle controle) override;
+    int LargeurControle(Controle controle) override;
+    int HauteurControle(Controle controle) override;
+    void PlaceControle(Controle controle, int gauche, int haut) override;
+    void FixeHautControle(Controle controle, int haut) override;
+    void FixeLargeurControle(Controle controle, int largeur) override;
+    void FixeHauteurControle(Controle controle, int hauteur) override;
+    void AfficheControle(Controle controle, bool visible) override;
+    bool ControleVisible(Controle controle) override;
+    void FixeHauteurPoliceControle(Controle controle, int hauteur) override;
+    void CocheControle(Controle bouton, bool coche) override;
+    bool ControleCoche(Controle bouton) override;
+    int HautFiche() override { return HautCadre(); }
+    void FixeHautFiche(int haut) override { FixeHautCadre(haut); }
+    int LargeurFiche() override { return LargeurCadre(); }
+    void FixeLargeurFiche(int largeur) override;
+    int HauteurFiche() override { return HauteurCadre(); }
+    void FixeHauteurFiche(int hauteur) override;
+    int HauteurBarreOutils() override;
+    void FixeTexteStatut(const std::string& texte) override;
+    Canvas* DebuteImpression() override;
+    void TermineImpression() override;
+
+    // GeometrieVue
+    int HauteurClient() override;
+    int LargeurClient() override;
+    int HauteurBarreEtat() override;
+    int HautCadre() override;
+    int GaucheCadre() override;
+    int HauteurCadre() override;
+    int LargeurCadre() override;
+    void FixeHautCadre(int haut) override;
+    void FixeGaucheCadre(int gauche) override;
+    void AppliqueBarre(Sens sens, const BarreDefilement& barre) override;
+
+    QWidget* Fiche;
+    ImagePage* Fenetre;
+    QLineEdit* Saisie;
+    QPlainTextEdit* Note;
+    QRadioButton* FormeParabolique;
+    QRadioButton* FormeSpherique;
+    QScrollBar* VerticalBar;
+    QScrollBar* HorizontalBar;
+    QPushButton* Bouton_Annuler;
+    QLabel* TexteStatut;
+
+  protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+    void wheelEvent(QWheelEvent* evenement) override;
+
+  private:
+    struct Graphe {
+        QImage Image;
+        std::unique_ptr<CanvasQt> Canvas_;
+        ImagePage* Controle_ = nullptr;
+    };
+
+    QWidget* Widget(Controle controle) const;
+    // Controls on the form rather than on the frame.
+    bool SurLaFiche(Controle controle) const { return controle != Controle::BoutonAnnuler; }
+    void PlaceBarres();
+    void RedimensionneGraphe(Controle controle, int largeur, int hauteur);
+    void BarreActionnee(Sens sens, int action);
+
+    QMainWindow& Principale_;
+    Programme* Programme_ = nullptr;
+    QImage Bitmap;
+    QImage ImageLogo;
+    std::unique_ptr<CanvasQt> Ecran;
+    std::map<Controle, Graphe> Graphes;
+    std::map<Controle, QWidget*> Controles;
+    std::unique_ptr<QPrinter> Imprimante;
+    std::unique_ptr<CanvasQt> Papier;
+};
+
+} // namespace tarvo
