@@ -185,7 +185,8 @@ void DessineEcran(ContextePage& page) {
     Canvas& c = surface.CanvasFenetre();
     c.FixeBrosse(Brosse{});
     c.FixePlume(Plume{});
-    c.RemplitRectangle(0, 0, c.Largeur(), c.Hauteur());
+    c.RemplitRectangle(0, 0, surface.LargeurControle(Controle::Fenetre),
+                       surface.HauteurControle(Controle::Fenetre));
 
     PrepareControles(surface);
 

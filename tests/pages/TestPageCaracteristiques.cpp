@@ -18,10 +18,12 @@ TEST_F(Page, NouveauDocument) {
     EXPECT_EQ(surface.BoutonEnfonce, BoutonPage::ToolCaracteristiques);
     EXPECT_EQ(surface.ContexteAide, 3100);
 
-    // The bitmap is cleared in white before anything else.
+    // The page's client rectangle is cleared in white before anything else: the new
+    // width, the height of the page drawn before.
     const Trace& efface = surface.Ecran.Traces.front();
     EXPECT_EQ(efface.Type, Trace::Genre::Remplissage);
-    EXPECT_EQ(efface.X2, 1000);
+    EXPECT_EQ(efface.X1, 0);
+    EXPECT_EQ(efface.X2, 545);
     EXPECT_EQ(efface.Y2, 1000);
     EXPECT_EQ(efface.BrosseUtilisee, Brosse{});
 

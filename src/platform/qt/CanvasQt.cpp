@@ -135,9 +135,29 @@ int CanvasQt::PixelsParPouce() {
     return appareil_.logicalDpiY();
 }
 
-int CanvasQt::LargeurTexte(std::string_view texte) {
-    return Metriques().horizontalAdvance(TexteQt(texte));
+const CanvasQt::TexteMisEnPage& CanvasQt::MiseEnPageTexte(std::string_view texte) {
+    const Police& police = PoliceCourante();
+    cle_.assign(texte);
+    cle_ += '\0';
+    cle_ += police.Nom;
+    cle_ += police.Gras ? "+g" : "+n";
+    cle_ += std::to_string(police.Hauteur);
+    auto trouve = textes_.find(cle_);
+    if (trouve != textes_.end()) return trouve->second;
+    // A long-running program draws many different values: start afresh now and then.
+    constexpr std::size_t TextesMax = 2000;
+    if (textes_.size() >= TextesMax) textes_.clear();
+    TexteMisEnPage t;
+    const QString q = TexteQt(texte);
+    t.Largeur = Metriques().horizontalAdvance(q);
+    t.Statique.setText(q);
+    t.Statique.setTextFormat(Qt::PlainText);
+    t.Statique.setPerformanceHint(QStaticText::AggressiveCaching);
+    t.Statique.prepare(QTransform(), police_);
+    return textes_.emplace(cle_, std::move(t)).first->second;
 }
+
+int CanvasQt::LargeurTexte(std::string_view texte) { return MiseEnPageTexte(texte).Largeur; }
 
 int CanvasQt::HauteurTexte(std::string_view) {
     return Metriques().height();
@@ -146,15 +166,13 @@ int CanvasQt::HauteurTexte(std::string_view) {
 void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
     QPainter& p = Peintre();
     if (!p.isActive()) return;
-    const QString t = TexteQt(texte);
-    const QFontMetrics& m = Metriques();
+    const TexteMisEnPage& t = MiseEnPageTexte(texte);
     if (BrosseCourante().Style == StyleBrosse::Plein)
-        p.fillRect(QRect(x, y, m.horizontalAdvance(t), m.height()),
+        p.fillRect(QRect(x, y, t.Largeur, Metriques().height()),
                    CouleurQt(BrosseCourante().Teinte));
     p.setPen(Qt::black);
     plumeAppliquee_.reset();
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.drawText(QPoint(x, y + m.ascent()), t);
+    p.drawStaticText(QPoint(x, y), t.Statique);
 }
 
 void CanvasQt::DessineLigne(int x1, int y1, int x2, int y2) {

@@ -5,9 +5,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 #include <map>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 class QImage;
@@ -76,6 +79,15 @@ class CanvasQt final : public Canvas {
     std::optional<QFontMetrics> metriques_;
     // Fonts already resolved, by height and weight.
     std::map<std::pair<int, bool>, QFont> polices_;
+    // Texts already laid out, by font and text: a page draws the same labels at every
+    // redraw, and measures most texts before drawing them.
+    struct TexteMisEnPage {
+        int Largeur = 0;
+        QStaticText Statique;
+    };
+    const TexteMisEnPage& MiseEnPageTexte(std::string_view texte);
+    std::unordered_map<std::string, TexteMisEnPage> textes_;
+    std::string cle_;
 };
 
 } // namespace tarvo
