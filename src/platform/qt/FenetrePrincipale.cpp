@@ -152,6 +152,8 @@ void FenetrePrincipale::CreeBarreOutils() {
             BoutonChange(b);
         });
         BarreOutils->addWidget(bouton);
+        // Raised buttons, as designed; the toolbar makes its buttons flat when added.
+        bouton->setAutoRaise(false);
         Boutons[static_cast<std::size_t>(place.Nom)] = bouton;
     }
     // Set before the page area is laid out, so that its height is counted.
