@@ -34,10 +34,6 @@ struct EtatProgramme {
     std::int32_t HauteurUtile = 0;
     std::int32_t LargeurUtile = 0;
 
-    // Measurement grid.
-    int LargeurColonneMesure = 56;
-    int HauteurLigneMesure = 24;
-
     // Current field of the editor `Saisie`: its kind (0 none) and the current cell.
     std::uint32_t ChampCourant = 0;
     double ValeurAvantSaisie = 0;

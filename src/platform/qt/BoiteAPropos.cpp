@@ -38,22 +38,23 @@ BoiteAPropos::BoiteAPropos(QWidget* parent)
     icone->setPixmap(QPixmap::fromImage(
         DessineLogo().scaled(65, 65, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 
-    ProductName = Libelle(panneau, "Tarvo", 88, 12, 230, 16);
+    ProductName = Libelle(panneau, "Tarvo", 88, 10, 230, 16);
     QFont gras = ProductName->font();
     gras.setBold(true);
     ProductName->setFont(gras);
     Version = Libelle(panneau,
                       "Logiciel d'aide à la réalisation des miroirs de télescopes en utilisant la "
                       "méthode de Foucault et l'écran à échancrures de Couder.",
-                      88, 32, 230, 44);
+                      88, 28, 230, 58);
     Conditions = Libelle(panneau,
                          "Logiciel gratuit, fourni tel quel et sans garantie : vérifiez toujours "
                          "vos mesures avant de retoucher un miroir.",
-                         8, 84, 313, 30);
-    Auteur = Libelle(panneau, "Auteur : l'équipe Tarvo", 8, 116, 313, 16);
-    Adresse =
-        Libelle(panneau, QString::fromUtf8(AdresseAuteur.data(), qsizetype(AdresseAuteur.size())),
-                8, 136, 313, 16);
+                         8, 90, 313, 30);
+    Auteur = Libelle(panneau, "Auteur : l'équipe Tarvo", 8, 122, 313, 16);
+    Adresse = Libelle(
+        panneau,
+        QString::fromUtf8(AdresseAuteur.data(), static_cast<qsizetype>(AdresseAuteur.size())), 8,
+        140, 313, 16);
     Adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* ok = new QPushButton("OK", this);

@@ -1,5 +1,7 @@
 #include "ApplicationTest.h"
+#include "app/Commandes.h"
 #include "app/Programme.h"
+#include "platform/qt/FenetreAide.h"
 #include "platform/qt/FenetrePrincipale.h"
 #include "platform/qt/Icones.h"
 #include "platform/qt/ZonePage.h"
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -186,6 +189,29 @@ TEST_F(FenetreQt, LesBarresDeplacentLaFicheEntiere) {
     EXPECT_EQ(v.Position, 0);
     EXPECT_EQ(zone.Fiche->y(), 1);
     EXPECT_EQ(zone.HautCadre(), zone.HauteurBarreOutils() + 1);
+}
+
+TEST_F(FenetreQt, LAideMontreLeSommaireEtSeFermeALaSortie) {
+    Demarre({});
+    fenetre->ActionQt(Action::Aide)->trigger();
+    auto* aide = fenetre->findChild<FenetreAide*>();
+    ASSERT_NE(aide, nullptr);
+    EXPECT_TRUE(aide->isVisible());
+    auto* navigateur = aide->findChild<QTextBrowser*>();
+    ASSERT_NE(navigateur, nullptr);
+    EXPECT_TRUE(navigateur->source().path().endsWith("/help/index.html"));
+    EXPECT_EQ(aide->windowTitle(), "Aide de Tarvo - Sommaire");
+    aide->grab().save("aide.png");
+
+    // Every help context has its topic, with a title.
+    for (int contexte : {1000, 2000, 3100, 3200, 3300, 3400}) {
+        AideContextuelle(fenetre->Prog(), contexte);
+        EXPECT_FALSE(navigateur->documentTitle().isEmpty()) << contexte;
+        EXPECT_FALSE(navigateur->toPlainText().contains("Le fichier d'aide est introuvable"))
+            << contexte;
+    }
+    fenetre->FermeAides();
+    EXPECT_FALSE(aide->isVisible());
 }
 
 TEST_F(FenetreQt, NouveauVideLeDocumentEtLeTitre) {

@@ -103,6 +103,7 @@ TEST(BoiteAPropos, TitreTaillesEtTextes) {
                   "Logiciel d'aide à la réalisation des miroirs de télescopes en utilisant la "
                   "méthode de Foucault et l'écran à échancrures de Couder.");
         EXPECT_EQ(boite->Adresse->width(), 313);
+        boite->grab().save("apropos.png");
         boite->accept();
     });
     fenetre.AfficheAPropos();
