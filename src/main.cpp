@@ -9,6 +9,7 @@
 #include "platform/qt/RenduSansFenetre.h"
 #include "platform/qt/SystemeQt.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -41,12 +42,28 @@ int RendPage(const tarvo::OptionsCli& options) {
     return 0;
 }
 
+// A window needs a display, unless a Qt platform was chosen explicitly (offscreen ...).
+bool AffichageDisponible() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* valeur = std::getenv(variable); valeur != nullptr && valeur[0] != '\0')
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const tarvo::AnalyseCli analyse = tarvo::AnalyseLigneCommande(arguments);
-    if (!analyse.SansFenetre) return tarvo::LanceFenetre(argc, argv);
+    if (!analyse.SansFenetre) {
+        if (!AffichageDisponible()) {
+            std::cerr << "tarvo : pas d'affichage graphique pour ouvrir la fenêtre ; --pdf et "
+                         "--png dessinent une page sans fenêtre.\n"
+                      << tarvo::UsageCli();
+            return 1;
+        }
+        return tarvo::LanceFenetre(argc, argv);
+    }
     if (!analyse.Options) {
         std::cerr << "tarvo : " << analyse.Erreur << "\n" << tarvo::UsageCli();
         return 2;

@@ -92,6 +92,24 @@ TEST_F(Demarrage, LesParametresSontAppliquesEtLesFichiersRecentsAuMenu) {
     EXPECT_FALSE(banc.fenetre.MenuVisible[3]);
 }
 
+TEST_F(Demarrage, LesEtapesDansLOrdreAideParametresPuisDocument) {
+    banc.fichiers.Contenus.clear();
+    banc.fichiers.Contenus["/config/Tarvo.ini"] =
+        "[Tarvo 2.5.3]\r\n0\r\nlarge\r\n700\r\n10\r\n20\r\n\r\n/m/a.bdc\r\n\r\n\r\n\r\n";
+    banc.fichiers.Contenus["/m/b.bdc"] = DocumentDeSeries(2, "B");
+    FormCreate(p, {"/m/b.bdc"});
+    ASSERT_EQ(banc.dialogues.Messages.size(), 2u);
+    EXPECT_EQ(banc.dialogues.Messages[0].Texte, "Le fichier d'aide est introuvable !");
+    EXPECT_EQ(banc.dialogues.Messages[1].Titre, "Tarvo - Initialisation");
+    EXPECT_EQ(banc.dialogues.Messages[1].Texte, "Erreur de lecture du fichier Tarvo.ini");
+    // The malformed file gives the default geometry and no recent file past the fault; the
+    // document read afterwards is then the only one.
+    EXPECT_EQ(banc.fenetre.LargeurCourante, 600);
+    EXPECT_EQ(p.Histo[1], "/m/b.bdc ");
+    EXPECT_EQ(p.Histo[2], "");
+    EXPECT_EQ(banc.principale.TexteSaisie, "B");
+}
+
 TEST_F(Demarrage, UnCheminCoupeAuxBlancsEstRecolle) {
     banc.fichiers.Contenus["/home/jo/Mes miroirs/essai.bdc"] = DocumentDeSeries(3, "Mon 200");
     FormCreate(p, {"/home/jo/Mes", "miroirs/essai.bdc"});
