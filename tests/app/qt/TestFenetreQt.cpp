@@ -181,6 +181,7 @@ TEST_F(FenetreQt, LesBarresDeplacentLaFicheEntiere) {
     // A click in the trough moves by the large change.
     zone.VerticalBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(v.Position, std::min(20 + v.GrandPas, 100 - v.TaillePage));
+    fenetre->grab().save("fenetre-defilee.png");
 
     // Tall enough again: the bar goes and the page comes back to the top.
     fenetre->resize(640, 1000);
