@@ -4,6 +4,7 @@
 #include "pages/Impression.h"
 #include "pages/MasqueNombre.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -171,6 +172,15 @@ int TableZonesEcran(ContextePage& page, Canvas& c, int y, int s) {
     return colonnes.Bas;
 }
 
+// Right edge of the zone table, with the page's left margin repeated on its right.
+int LargeurTableZones(Canvas& c, const Document& doc) {
+    c.FixeNomPolice(PoliceArial);
+    c.FixeHauteurPolice(HauteurCorps);
+    c.FixeGras(true);
+    return 20 + c.LargeurTexte(" Zones ") + 8 + ZonesUtilisees(doc) * c.LargeurTexte("00000.0") +
+           20;
+}
+
 void DessineEcran(ContextePage& page) {
     Surface& surface = page.surface;
     Document& doc = page.doc;
@@ -179,10 +189,12 @@ void DessineEcran(ContextePage& page) {
     const char sep = page.systeme.SeparateurDecimal();
 
     EtatFenetrePage(surface, "Caractéristiques");
-    FixeLargeurPage(surface, LargeurPageNormale);
+    Canvas& c = surface.CanvasFenetre();
+    // Ten zone columns are wider than the page: the page widens so that every column shows.
+    const int table = LargeurTableZones(c, doc);
+    FixeLargeurPage(surface, std::max(LargeurPageNormale, table));
 
     doc.RayonCourbure = 2 * doc.Focale;
-    Canvas& c = surface.CanvasFenetre();
     c.FixeBrosse(Brosse{});
     c.FixePlume(Plume{});
     c.RemplitRectangle(0, 0, surface.LargeurControle(Controle::Fenetre),
@@ -193,7 +205,7 @@ void DessineEcran(ContextePage& page) {
     m.PetitesPolices = SondePolices(c);
     if (!m.PetitesPolices) {
         m.LargeurColonneMesure = 65;
-        FixeLargeurPage(surface, LargeurPageGrande);
+        FixeLargeurPage(surface, std::max(LargeurPageGrande, table));
     }
     const TitreDessine titre = DessineTitreEcran(c, surface.LargeurControle(Controle::Fenetre),
                                                  TitreSonde, 30, m.PetitesPolices);

@@ -254,6 +254,9 @@ TEST_F(Page, DixZones) {
     EXPECT_EQ(TexteEcran("100,0").X1, 77 + 10 * 49 - 4 - 35);
     EXPECT_EQ(TexteEcran("100,0").Y1, 246);
     EXPECT_EQ(cadres.ColonnesZones.Bords[10], 77 + 10 * 49);
+    // Wider than the page's own 545 px: the page widens so that every column shows.
+    EXPECT_EQ(Etat(Controle::Fenetre).Largeur, 77 + 10 * 49 + 20);
+    EXPECT_EQ(surface.Fiche.Largeur, 77 + 10 * 49 + 20);
     EXPECT_EQ(Etat(Controle::Fenetre).Hauteur, 265);
     EXPECT_EQ(surface.Ecran.DuGenre(Trace::Genre::Rectangle).size(), 9u + 2 + 20);
 
