@@ -70,6 +70,14 @@ private:
     void EcritNombre(double valeur) { Ecrit(TexteFichierRelisible(valeur)); }
     void EcritCommentaire(const std::string& commentaire) {
         const auto lignes = LignesCommentaire(commentaire);
+        if (lignes.size() == 1 && "\"" + lignes[0] + "\"" == Separateur) {
+            // Quoted on one line it would be the separator: its closing quote goes on a
+            // line of its own, which reads back as the same text.
+            Ecrit("\"" + lignes[0]);
+            Ecrit("\"");
+            Ecrit(Separateur);
+            return;
+        }
         for (std::size_t i = 0; i < lignes.size(); ++i) {
             const std::string debut = i == 0 ? "\"" : "";
             const std::string fin = i + 1 == lignes.size() ? "\"" : "";
