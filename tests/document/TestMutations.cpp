@@ -437,6 +437,22 @@ TEST(FautesTrouvees, UneValeurEnormeNeDonnePasDeValeurInfinie) {
     EXPECT_TRUE(std::isfinite(lu2.doc.Lectures[1][LigneMoyennes][1]));
 }
 
+// A zone count rejected by Entier ("1,0", "+2") reads as 0 zones, and the rejection is
+// forgotten as soon as the next flag is read: the file opens without a word, every later
+// line one place off, and the save copies the series with that wrong count.
+TEST(FautesTrouvees, UnNombreDeZonesRefuseFaitEchouerLOuverture) {
+    for (const char* zones : {"\"1,0\"", "\"+2\""}) {
+        auto lignes = FichierVersion2({SerieTest(), SerieTest()});
+        lignes[7] = zones;
+        FichiersMemoire fichiers;
+        fichiers.Contenus["m.bdc"] = Joint(lignes);
+        Lu lu;
+        Ouvre(lu, fichiers, "m.bdc");
+        SCOPED_TRACE(zones);
+        EXPECT_TRUE(lu.doc.EntierIncorrect || !lu.dialogues.Messages.empty());
+    }
+}
+
 // Replays one input, such as a file kept by the fuzzer: TARVO_REJOUE=path. Shows the rule
 // broken and the files the saves made.
 TEST(Mutations, Rejoue) {
@@ -448,7 +464,9 @@ TEST(Mutations, Rejoue) {
     EXPECT_EQ(erreur, "");
     if (!erreur.empty()) {
         const std::string court = Reduit(LitFichier(chemin), erreur);
-        std::cout << "== entrée réduite (" << VerifieDocument(court) << ")\n" << Echappe(court) << "\n";
+        std::ofstream("reduit.bdc", std::ios::binary) << court;
+        std::cout << "== entrée réduite, dans reduit.bdc (" << VerifieDocument(court) << ")\n"
+                  << Echappe(court) << "\n";
     }
 }
 
