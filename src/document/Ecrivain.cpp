@@ -1,5 +1,6 @@
 #include "document/Ecrivain.h"
 
+#include "document/Commentaire.h"
 #include "document/Conversions.h"
 #include "document/Document.h"
 #include "document/Lecteur.h"
@@ -9,6 +10,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
 
+#include <cmath>
 #include <memory>
 
 namespace tarvo {
@@ -136,8 +138,13 @@ void Ecriture::EcritLecturesDe(const Document& serie) {
             for (int i = 0; i <= n; ++i) EcritNombre(serie.Lectures[i][j][k]);
 }
 
+// A date line that rounds to 0 is the end-of-list mark of the reader: the series would
+// vanish, with every one after it. Such a date (30 December 1899, no real series date) is
+// written as the next day.
+bool DateFinDeListe(double date) { return std::nearbyint(date) == 0; }
+
 void Ecriture::EcritSerie(const Document& serie, bool lectures) {
-    EcritNombre(serie.DateSerie);
+    EcritNombre(DateFinDeListe(serie.DateSerie) ? 1.0 : serie.DateSerie);
     EcritNombre(serie.DiametreSerie);
     EcritNombre(serie.FocaleSerie);
     EcritNombre(serie.TrouCentralSerie);
@@ -145,21 +152,12 @@ void Ecriture::EcritSerie(const Document& serie, bool lectures) {
     EcritCommentaire(serie.Commentaire);
 }
 
+// An older comment is taken as the reader takes it and written anew: damaged shapes that
+// the reader accepts come out in the form it reads back the same way.
 void Ecriture::CopieCommentaire() {
-    bool encore = true;
-    while (encore) {
-        LitSource();
-        if (erreurLecture_) {
-            Ecrit(ligne_);
-            return;
-        }
-        encore = (ligne_.empty() || ligne_.back() != '"') && !source_->Fin();
-        Ecrit(ligne_);
-        if (ligne_ == Separateur)
-            encore = false;
-        else
-            Copie();
-    }
+    const std::string texte = LitCommentaire(
+        {[this] { LitSource(); }, &ligne_, [this] { return !source_->Fin() && !doc_.NombreIncorrect; }});
+    EcritCommentaire(texte);
 }
 
 // The older series were read with another zone count than the mirror's: copying them with
@@ -175,7 +173,13 @@ void Ecriture::SignaleZonesDifferentes(std::int32_t zonesSource) {
 
 // Copies the next series of the source; false when the source ended before it.
 bool Ecriture::CopieSerie(bool version1, bool trou) {
-    Copie();
+    LitSource();
+    Document controle;
+    if (const double date = Nombre(SansGuillemets(ligne_), controle);
+        !controle.NombreIncorrect && DateFinDeListe(date))
+        EcritNombre(1);
+    else
+        Ecrit(ligne_);
     if (version1) {
         EcritNombre(doc_.DiametreSerie);
         EcritNombre(doc_.FocaleSerie);

@@ -1,5 +1,6 @@
 #include "document/Lecteur.h"
 
+#include "document/Commentaire.h"
 #include "document/Conversions.h"
 #include "document/Dates.h"
 #include "document/Document.h"
@@ -43,13 +44,22 @@ private:
         ligne_ = std::string(SansGuillemets(ligne_));
         return ligne_;
     }
-    double LireNombre() { return Nombre(LireValeur(), doc_); }
+    double LireNombre() { return NombreDuFichier(LireValeur()); }
+    // A number of the file: beyond 15 integer digits it is no length, date or reading the
+    // program writes, and the sums and doubles made of it would overflow, so it is refused
+    // as any text that is not a number.
+    double NombreDuFichier(const std::string& texte) {
+        const double v = Nombre(texte, doc_);
+        if (std::fabs(v) < 1e15) return v;
+        doc_.NombreIncorrect = true;
+        doc_.MotifErreur = texte;
+        return 0;
+    }
     std::int32_t LireEntier() { return Entier(LireValeur(), doc_); }
 
     bool LitNombreZones(std::int32_t n);
     void LitRayons();
     void LitRangees(bool drapeauEnTete);
-    void LitCommentaire();
     void LitVersion2(bool trou);
     void LitVersion1();
     void LitPredecesseur();
@@ -65,7 +75,9 @@ private:
 
 // A zone count beyond the tables is a corrupt file: it would index outside them.
 bool Lecture::LitNombreZones(std::int32_t n) {
-    if (n > ZonesMax) {
+    // A count that is not a plain number of zones (refused by the integer conversion, or
+    // beyond the tables) would misalign every line after it: the file is corrupt.
+    if (n > ZonesMax || doc_.EntierIncorrect) {
         // After a rejected number the count is that number's text again: the rejection is
         // what the user must hear about.
         if (!doc_.NombreIncorrect) {
@@ -90,35 +102,6 @@ void Lecture::LitRangees(bool drapeauEnTete) {
             if (drapeauEnTete) doc_.Lectures[0][j][k] = LireEntier();
             for (int i = 1; i <= n; ++i) doc_.Lectures[i][j][k] = LireNombre();
             if (!drapeauEnTete) doc_.Lectures[0][j][k] = LireEntier();
-        }
-    }
-}
-
-void Lecture::LitCommentaire() {
-    bool encore = true;
-    bool ouvert = false;
-    int autres = 0;
-    while (encore) {
-        LireLigne();
-        const std::string_view l = ligne_;
-        const bool texte = !l.empty() && l != "\"\"" && l != Separateur;
-        // An empty line inside a comment that is still open is one of its blank lines.
-        if (texte || (l.empty() && ouvert && lectureCorrecte_)) {
-            encore = (l.empty() || l.back() != '"') && !source_.Fin() && !doc_.NombreIncorrect;
-            ouvert = encore;
-            std::string_view morceau = l;
-            if (!morceau.empty() && morceau.front() == '"') {
-                morceau.remove_prefix(1);
-                if (!morceau.empty() && morceau.back() == '"') morceau.remove_suffix(1);
-                doc_.Note += morceau;
-            } else {
-                if (!morceau.empty() && morceau.back() == '"') morceau.remove_suffix(1);
-                doc_.Note += "\r\n";
-                doc_.Note += morceau;
-            }
-        } else {
-            ++autres;
-            if (l == Separateur || autres > 10) encore = false;
         }
     }
 }
@@ -149,13 +132,13 @@ void Lecture::LitVersion2(bool trou) {
             break;
         }
         ligne_ = std::string(SansGuillemets(ligne_));
-        finDeListe = std::nearbyint(Nombre(ligne_, doc_)) == 0;
+        finDeListe = std::nearbyint(NombreDuFichier(ligne_)) == 0;
         if (ligne_ == "0") {
             // The end marker is no series: the one before it stays in memory.
             --doc_.SerieCourante;
             break;
         }
-        doc_.DateSerie = Nombre(ligne_, doc_);
+        doc_.DateSerie = NombreDuFichier(ligne_);
         doc_.DiametreSerie = LireNombre();
         doc_.FocaleSerie = LireNombre();
         doc_.RayonCourbure = 2 * doc_.FocaleSerie;
@@ -168,8 +151,8 @@ void Lecture::LitVersion2(bool trou) {
         LitRangees(true);
         doc_.Note.clear();
         if (source_.Fin()) dialogues_.Bip();
-        LitCommentaire();
-        if (ligne_ != Separateur) LireLigne();
+        doc_.Note = LitCommentaire({[this] { LireLigne(); }, &ligne_,
+                                    [this] { return !source_.Fin() && !doc_.NombreIncorrect; }});
     }
     if (doc_.SerieCourante >= doc_.NombreSeries) doc_.Commentaire = doc_.Note;
 }
