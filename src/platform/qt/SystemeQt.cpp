@@ -39,7 +39,10 @@ double SystemeQt::Aujourdhui() {
 }
 
 std::string SystemeQt::RepertoireConfiguration() {
-    return AvecSeparateur(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // A fresh account may not have the folder yet; the settings are written there at exit.
+    QDir().mkpath(dossier);
+    return AvecSeparateur(dossier);
 }
 
 std::string SystemeQt::RepertoireExecutable() {
@@ -55,10 +58,18 @@ char SystemeQt::SeparateurDecimal() {
     return separateur.unicode() < 128 ? static_cast<char>(separateur.unicode()) : '.';
 }
 
+std::string DateCourteSelon(const QLocale& locale, const QDate& date) {
+    // A system without a configured language gives a date with the month in letters, which
+    // is no short date and overflows the page header: the French day/month/year then.
+    if (locale.language() == QLocale::C)
+        return date.toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    return locale.toString(date, QLocale::ShortFormat).toStdString();
+}
+
 std::string SystemeQt::DateCourte(double jours) {
     int a = 0, m = 0, j = 0;
     if (!DateDeJour(jours, a, m, j)) return std::string();
-    return QLocale::system().toString(QDate(a, m, j), QLocale::ShortFormat).toStdString();
+    return DateCourteSelon(QLocale::system(), QDate(a, m, j));
 }
 
 int SystemeQt::LargeurEcran() {

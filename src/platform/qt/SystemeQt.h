@@ -2,6 +2,11 @@
 
 #include "platform/Systeme.h"
 
+#include <QDate>
+#include <QLocale>
+
+#include <string>
+
 namespace tarvo {
 
 // The system as Qt sees it: today's date, the user's configuration folder (XDG), the
@@ -16,5 +21,8 @@ class SystemeQt final : public Systeme {
     int LargeurEcran() override;
     int HauteurEcran() override;
 };
+
+// A date in the short format of a locale.
+std::string DateCourteSelon(const QLocale& locale, const QDate& date);
 
 } // namespace tarvo

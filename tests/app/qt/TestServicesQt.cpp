@@ -81,6 +81,9 @@ TEST(SystemeQt, SeparateurDateEtDossiersDuSysteme) {
     EXPECT_EQ(systeme.SeparateurDecimal(), ',');
     EXPECT_EQ(systeme.DateCourte(46365), "09/12/2026");
     EXPECT_EQ(systeme.DateCourte(0), "30/12/1899");
+    // Without a configured language the date stays short, day first.
+    EXPECT_EQ(DateCourteSelon(QLocale::c(), QDate(2026, 12, 9)), "09/12/2026");
+    EXPECT_EQ(DateCourteSelon(QLocale(QLocale::French), QDate(2026, 12, 9)), "09/12/2026");
     EXPECT_EQ(systeme.RepertoireConfiguration().back(), '/');
     EXPECT_NE(systeme.RepertoireConfiguration().find("/config/"), std::string::npos);
     EXPECT_EQ(systeme.RepertoireExecutable().back(), '/');
