@@ -60,6 +60,7 @@ private:
     bool LitNombreZones(std::int32_t n);
     void LitRayons();
     void LitRangees(bool drapeauEnTete);
+    bool LitEntete(bool version2, bool trou);
     void LitVersion2(bool trou);
     void LitVersion1();
     void LitPredecesseur();
@@ -106,7 +107,9 @@ void Lecture::LitRangees(bool drapeauEnTete) {
     }
 }
 
-void Lecture::LitVersion2(bool trou) {
+// The header of the program's own layouts, up to the zone radii; false when the zone
+// count refused the file. Version 1 has no hole line and leaves `TrouCentral` alone.
+bool Lecture::LitEntete(bool version2, bool trou) {
     doc_.Intitule = LireValeur();
     doc_.Diametre = LireNombre();
     doc_.DiametreSerie = doc_.Diametre;
@@ -115,9 +118,14 @@ void Lecture::LitVersion2(bool trou) {
     doc_.RayonCourbure = 2 * doc_.Focale;
     doc_.Epaisseur = LireNombre();
     doc_.CoefDeformation = LireNombre();
-    doc_.TrouCentral = trou ? LireNombre() : 0;
-    if (!LitNombreZones(LireEntier())) return;
+    if (version2) doc_.TrouCentral = trou ? LireNombre() : 0;
+    if (!LitNombreZones(LireEntier())) return false;
     LitRayons();
+    return true;
+}
+
+void Lecture::LitVersion2(bool trou) {
+    if (!LitEntete(true, trou)) return;
 
     // Anything but 0 lets the list go on; a date line of exactly 0 ends it.
     bool finDeListe = false;
@@ -158,16 +166,7 @@ void Lecture::LitVersion2(bool trou) {
 }
 
 void Lecture::LitVersion1() {
-    doc_.Intitule = LireValeur();
-    doc_.Diametre = LireNombre();
-    doc_.DiametreSerie = doc_.Diametre;
-    doc_.Focale = LireNombre();
-    doc_.FocaleSerie = doc_.Focale;
-    doc_.RayonCourbure = 2 * doc_.Focale;
-    doc_.Epaisseur = LireNombre();
-    doc_.CoefDeformation = LireNombre();
-    if (!LitNombreZones(LireEntier())) return;
-    LitRayons();
+    if (!LitEntete(false, false)) return;
     while (!source_.Fin() && doc_.SerieCourante != doc_.SerieDemandee && !doc_.NombreIncorrect) {
         ++doc_.SerieCourante;
         doc_.DateSerie = LireNombre();
