@@ -12,6 +12,16 @@ std::string NomLigneCommande(const std::vector<std::string>& arguments) {
     return nom;
 }
 
+std::vector<std::string> ArgumentsAbsolus(std::vector<std::string> arguments,
+                                          const std::string& repertoireCourant) {
+    if (arguments.empty() || arguments.front().empty() || arguments.front().front() == '/' ||
+        repertoireCourant.empty())
+        return arguments;
+    const bool barre = repertoireCourant.back() == '/';
+    arguments.front() = repertoireCourant + (barre ? "" : "/") + arguments.front();
+    return arguments;
+}
+
 std::string NomApresSeparateur(std::string_view chemin) {
     const auto dernier = chemin.find_last_of("/\\\"");
     return std::string(dernier == std::string_view::npos ? chemin : chemin.substr(dernier + 1));

@@ -11,6 +11,11 @@ namespace tarvo {
 // a blank, which the file functions ignore). Empty when the first argument is empty.
 std::string NomLigneCommande(const std::vector<std::string>& arguments);
 
+// The arguments with a relative first one placed in the current folder, so that the name
+// kept in the recent-file list still opens the document from anywhere.
+std::vector<std::string> ArgumentsAbsolus(std::vector<std::string> arguments,
+                                          const std::string& repertoireCourant);
+
 // What follows the last separator ('/', '\\') or double quote of a path: the whole text
 // when it has none.
 std::string NomApresSeparateur(std::string_view chemin);

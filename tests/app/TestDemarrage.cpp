@@ -146,6 +146,11 @@ TEST(NomsDeLaLigneDeCommande, ArgumentsRecollesEtNomApresLeDernierSeparateur) {
     EXPECT_EQ(NomLigneCommande({}), "");
     EXPECT_EQ(NomLigneCommande({"", "b"}), "");
     EXPECT_EQ(NomLigneCommande({"C:\\Mes", "miroirs\\essai.bdc"}), "C:\\Mes miroirs\\essai.bdc ");
+    EXPECT_EQ(NomLigneCommande(ArgumentsAbsolus({"Mes", "miroirs/essai.bdc"}, "/home/moi")),
+              "/home/moi/Mes miroirs/essai.bdc ");
+    EXPECT_EQ(ArgumentsAbsolus({"/m/essai.bdc"}, "/home/moi").front(), "/m/essai.bdc");
+    EXPECT_EQ(ArgumentsAbsolus({"essai.bdc"}, "/").front(), "/essai.bdc");
+    EXPECT_TRUE(ArgumentsAbsolus({}, "/home/moi").empty());
     EXPECT_EQ(NomApresSeparateur("C:\\Mes miroirs\\essai.bdc "), "essai.bdc ");
     EXPECT_EQ(NomApresSeparateur("\"C:\\a\\b.bdc\""), "");
     EXPECT_EQ(NomApresSeparateur("/x/\"y.bdc"), "y.bdc");

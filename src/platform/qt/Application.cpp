@@ -1,8 +1,10 @@
 #include "platform/qt/Application.h"
 
+#include "app/Noms.h"
 #include "platform/qt/FenetrePrincipale.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 
 #include <string>
@@ -19,7 +21,8 @@ int LanceFenetre(int& argc, char** argv) {
     QFont::insertSubstitution("Tahoma", "DejaVu Sans");
 
     // Qt has taken its own options out of the arguments; the rest name the document.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = ArgumentsAbsolus(
+        std::vector<std::string>(argv + 1, argv + argc), QDir::currentPath().toStdString());
     FenetrePrincipale fenetre;
     fenetre.Demarre(arguments);
     fenetre.show();
