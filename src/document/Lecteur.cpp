@@ -60,6 +60,7 @@ private:
     bool LitNombreZones(std::int32_t n);
     void LitRayons();
     void LitRangees(bool drapeauEnTete);
+    void LitDiametreEtFocale();
     bool LitEntete(bool version2, bool trou);
     void LitVersion2(bool trou);
     void LitVersion1();
@@ -107,15 +108,20 @@ void Lecture::LitRangees(bool drapeauEnTete) {
     }
 }
 
-// The header of the program's own layouts, up to the zone radii; false when the zone
-// count refused the file. Version 1 has no hole line and leaves `TrouCentral` alone.
-bool Lecture::LitEntete(bool version2, bool trou) {
-    doc_.Intitule = LireValeur();
+// The mirror's diameter and focal length, which the series take until they bring their own.
+void Lecture::LitDiametreEtFocale() {
     doc_.Diametre = LireNombre();
     doc_.DiametreSerie = doc_.Diametre;
     doc_.Focale = LireNombre();
     doc_.FocaleSerie = doc_.Focale;
     doc_.RayonCourbure = 2 * doc_.Focale;
+}
+
+// The header of the program's own layouts, up to the zone radii; false when the zone
+// count refused the file. Version 1 has no hole line and leaves `TrouCentral` alone.
+bool Lecture::LitEntete(bool version2, bool trou) {
+    doc_.Intitule = LireValeur();
+    LitDiametreEtFocale();
     doc_.Epaisseur = LireNombre();
     doc_.CoefDeformation = LireNombre();
     if (version2) doc_.TrouCentral = trou ? LireNombre() : 0;
@@ -176,11 +182,7 @@ void Lecture::LitVersion1() {
 }
 
 void Lecture::LitPredecesseur() {
-    doc_.Diametre = LireNombre();
-    doc_.DiametreSerie = doc_.Diametre;
-    doc_.Focale = LireNombre();
-    doc_.FocaleSerie = doc_.Focale;
-    doc_.RayonCourbure = 2 * doc_.Focale;
+    LitDiametreEtFocale();
     doc_.Epaisseur = LireNombre();
     doc_.Intitule = LireValeur();
     doc_.CoefDeformation = LireNombre();
