@@ -1,6 +1,7 @@
 #include "document/Dates.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace tarvo {
 
@@ -44,6 +45,14 @@ bool DateDeJour(double jours, int& annee, int& mois, int& jour) {
     mois = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     annee = static_cast<int>(ae + ere * 400 + (mois <= 2 ? 1 : 0));
     return true;
+}
+
+std::string TexteJourMoisAnnee(double jours) {
+    int a = 0, m = 0, j = 0;
+    if (!DateDeJour(jours, a, m, j)) return std::string();
+    char tampon[16];
+    std::snprintf(tampon, sizeof tampon, "%02d/%02d/%04d", j, m, a);
+    return tampon;
 }
 
 } // namespace tarvo

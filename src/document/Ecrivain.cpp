@@ -174,9 +174,7 @@ void Ecriture::SignaleZonesDifferentes(std::int32_t zonesSource) {
 // Copies the next series of the source; false when the source ended before it.
 bool Ecriture::CopieSerie(bool version1, bool trou) {
     LitSource();
-    Document controle;
-    if (const double date = Nombre(SansGuillemets(ligne_), controle);
-        !controle.NombreIncorrect && DateFinDeListe(date))
+    if (const auto date = ConvertitNombre(SansGuillemets(ligne_)); date && DateFinDeListe(*date))
         EcritNombre(1);
     else
         Ecrit(ligne_);

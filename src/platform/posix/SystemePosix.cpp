@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <sys/stat.h>
@@ -45,12 +44,6 @@ std::string SystemePosix::RepertoireExecutable() {
     return s.substr(0, s.find_last_of('/') + 1);
 }
 
-std::string SystemePosix::DateCourte(double jours) {
-    int a = 0, m = 0, j = 0;
-    if (!DateDeJour(jours, a, m, j)) return std::string();
-    char tampon[16];
-    std::snprintf(tampon, sizeof tampon, "%02d/%02d/%04d", j, m, a);
-    return tampon;
-}
+std::string SystemePosix::DateCourte(double jours) { return TexteJourMoisAnnee(jours); }
 
 } // namespace tarvo
