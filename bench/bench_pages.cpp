@@ -53,7 +53,8 @@ void BM_CaracteristiquesQt(benchmark::State& etat) {
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = false;
-    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression};
+    EtatPages etatPages;
+    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages};
     for (auto _ : etat) {
         surface.Journal.clear();
         AfficheCaracteristiques(page);
@@ -72,7 +73,8 @@ void BM_CaracteristiquesEnregistreur(benchmark::State& etat) {
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = false;
-    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression};
+    EtatPages etatPages;
+    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages};
     for (auto _ : etat) {
         surface.Journal.clear();
         surface.Ecran.Traces.clear();

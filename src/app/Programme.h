@@ -62,13 +62,15 @@ class Programme {
     Programme& operator=(const Programme&) = delete;
 
     ContextePage Contexte() {
-        return ContextePage{Doc, surface, services.systeme, Mise, Cadres, Etat.ModeImpression};
+        return ContextePage{Doc,   surface,      services.systeme, Mise,
+                            Cadres, Etat.ModeImpression, Pages};
     }
 
     Document Doc;
     EtatProgramme Etat;
     MiseEnPage Mise;
     CadresPage Cadres;
+    EtatPages Pages;
     EtatActions Actions;
     Historique Histo{};
 

@@ -38,4 +38,8 @@ void SurfaceProgramme::MetAJourVue() {
     if (Programme_) Programme_->vue.MetAJourVue();
 }
 
+bool SurfaceProgramme::MesuresActive() {
+    return Programme_ != nullptr && Programme_->Actions.Active(Action::Mesures);
+}
+
 } // namespace tarvo

@@ -19,6 +19,7 @@ class SurfaceProgramme : public Surface {
     void FixeConseilImprimer(const std::string& conseil) final;
     void MetAJourActions() final;
     void MetAJourVue() final;
+    bool MesuresActive() final;
 
   private:
     Programme* Programme_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "pages/Cadres.h"
+#include "pages/EtatPages.h"
 #include "pages/MiseEnPage.h"
 #include "pages/Surface.h"
 #include "platform/Systeme.h"
@@ -10,7 +11,8 @@ namespace tarvo {
 
 // What a page drawer works on, handed down together: the document, the window, the
 // system (decimal separator, short date), the shared layout state, the recorded boxes,
-// and `ModeImpression`, which the print command sets and the print job clears.
+// `ModeImpression`, which the print command sets and the print job clears, and the state
+// the drawers keep between drawings.
 struct ContextePage {
     Document& doc;
     Surface& surface;
@@ -18,6 +20,7 @@ struct ContextePage {
     MiseEnPage& miseEnPage;
     CadresPage& cadres;
     bool& ModeImpression;
+    EtatPages& etat;
 };
 
 } // namespace tarvo

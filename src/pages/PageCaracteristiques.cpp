@@ -3,6 +3,7 @@
 #include "pages/EnteteEtPied.h"
 #include "pages/Impression.h"
 #include "pages/MasqueNombre.h"
+#include "pages/TextesComposes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,39 +44,6 @@ std::string RapportR4e2(const Document& doc, char sep) {
 // "#0.#" of a stored length, empty when it is exactly 0.
 std::string LongueurOuVide(double valeur, char sep) {
     return valeur == 0 ? std::string() : FormateMasque(valeur, "#0.#", sep);
-}
-
-// Pieces drawn one after the other from (x, y); a Greek letter drawn `leve` pixels higher.
-void EcritTacheDiffraction(Canvas& c, int x, int y, const std::string& rayon, int leve) {
-    c.EcritTexte(x, y, "Rayon de la tache de diffraction = " + rayon + " ");
-    c.FixeNomPolice(PoliceSymbol);
-    c.EcritTexte(c.PositionCourante().X, y - leve, "m");
-    c.FixeNomPolice(PoliceArial);
-    c.EcritTexte(c.PositionCourante().X, y, "m (pour ");
-    c.FixeNomPolice(PoliceSymbol);
-    c.EcritTexte(c.PositionCourante().X, y - leve, "l ");
-    c.FixeNomPolice(PoliceArial);
-    c.EcritTexte(c.PositionCourante().X, y, "= 560 nm)");
-}
-
-// "R⁴/e² = value cm²", the small digits at the same top, in the font heights of the body
-// and of the superscripts on the target.
-void EcritR4e2(Canvas& c, int x, int y, const std::string& valeur, int hauteurCorps,
-               int hauteurExposant) {
-    const auto corps = [&c, hauteurCorps] { c.FixeHauteurPolice(hauteurCorps); };
-    const auto exposant = [&c, hauteurExposant] { c.FixeHauteurPolice(hauteurExposant); };
-    c.EcritTexte(x, y, "R");
-    exposant();
-    c.EcritTexte(c.PositionCourante().X, y, "4");
-    corps();
-    c.EcritTexte(c.PositionCourante().X, y, "/e");
-    exposant();
-    c.EcritTexte(c.PositionCourante().X, y, "2");
-    corps();
-    c.EcritTexte(c.PositionCourante().X, y, " = " + valeur + " cm");
-    exposant();
-    c.EcritTexte(c.PositionCourante().X, y, "2");
-    corps();
 }
 
 // A value line of the screen: label, box sized on a sample, value ending 4 px inside the

@@ -65,6 +65,11 @@ class Surface {
     // Font height of a control's text (negative: character height), as for the canvas.
     virtual void FixeHauteurPoliceControle(Controle controle, int hauteur) = 0;
 
+    // The comment memo `Note`: read-only (shown in the system's menu-bar colour) while an
+    // older series is shown, editable (window colour) for the last one; its hint.
+    virtual void FixeLectureSeuleNote(bool lectureSeule) = 0;
+    virtual void FixeIndicationNote(const std::string& indication) = 0;
+
     // Checked state of the radio buttons `FormeParabolique` and `FormeSpherique`. Checking
     // a button that was unchecked runs its click behaviour at once (the shape choice,
     // which sets K and redraws the page, possibly inside the current drawing); unchecking
@@ -95,6 +100,8 @@ class Surface {
     // scroll bars from the sizes of `Fiche`.
     virtual void MetAJourActions() = 0;
     virtual void MetAJourVue() = 0;
+    // Whether the command `Mesures` is enabled: the series arrows browse only then.
+    virtual bool MesuresActive() = 0;
 
     // Print job: shows the print dialog and begins a document on the chosen printer. The
     // canvas is the printable page (size and resolution of the printer), valid until

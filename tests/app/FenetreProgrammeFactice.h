@@ -41,6 +41,8 @@ class SurfaceProgrammeFactice : public SurfaceProgramme, public GeometrieVue {
     void AfficheControle(Controle c, bool visible) override { Controles[c].Visible = visible; }
     bool ControleVisible(Controle c) override { return Controles[c].Visible; }
     void FixeHauteurPoliceControle(Controle, int) override {}
+    void FixeLectureSeuleNote(bool lectureSeule) override { NoteLectureSeule = lectureSeule; }
+    void FixeIndicationNote(const std::string& indication) override { IndicationNote = indication; }
     void CocheControle(Controle c, bool coche) override { Controles[c].Coche = coche; }
     bool ControleCoche(Controle c) override { return Controles[c].Coche; }
     int HautFiche() override { return Fiche.Haut; }
@@ -82,6 +84,8 @@ class SurfaceProgrammeFactice : public SurfaceProgramme, public GeometrieVue {
     BarreDefilement Verticale, Horizontale;
     int BarresAppliquees = 0;
     std::string TexteStatut;
+    bool NoteLectureSeule = false;
+    std::string IndicationNote;
 };
 
 // The rest of the main window: the editor's settings, the memo, the help and About

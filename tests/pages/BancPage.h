@@ -16,7 +16,7 @@ struct BancPage : ::testing::Test {
     BancPage() { InitialiseDocument(doc, systeme.Jour); }
 
     ContextePage Contexte() {
-        return ContextePage{doc, surface, systeme, miseEnPage, cadres, modeImpression};
+        return ContextePage{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat};
     }
     void Affiche() {
         ContextePage page = Contexte();
@@ -48,6 +48,7 @@ struct BancPage : ::testing::Test {
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = false;
+    EtatPages etat;
 };
 
 } // namespace tarvo::test

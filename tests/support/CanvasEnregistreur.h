@@ -29,6 +29,12 @@ class CanvasEnregistreur : public Canvas {
     CanvasEnregistreur(int largeur, int hauteur, int pixelsParPouce)
         : largeur_(largeur), hauteur_(hauteur), ppp_(pixelsParPouce) {}
 
+    // A graph image takes the size of its control.
+    void Redimensionne(int largeur, int hauteur) {
+        largeur_ = largeur;
+        hauteur_ = hauteur;
+    }
+
     int Largeur() override { return largeur_; }
     int Hauteur() override { return hauteur_; }
     int PixelsParPouce() override { return ppp_; }

@@ -11,8 +11,32 @@ SurfaceFactice::SurfaceFactice() {
     Fiche = EtatControle{0, 26, 1000, 1000, true, false, 0};
 }
 
-Canvas* SurfaceFactice::CanvasImage(Controle) {
-    return nullptr;
+namespace {
+
+bool EstImage(Controle c) {
+    return c == Controle::Dessin || c == Controle::Dessin2 || c == Controle::DessinF;
+}
+
+} // namespace
+
+Canvas* SurfaceFactice::CanvasImage(Controle image) {
+    if (!EstImage(image)) return nullptr;
+    const EtatControle& e = Controles[image];
+    auto [place, nouvelle] = Images.try_emplace(image, e.Largeur, e.Hauteur, 96);
+    if (!nouvelle) place->second.Redimensionne(e.Largeur, e.Hauteur);
+    return &place->second;
+}
+
+void SurfaceFactice::FixeLargeurControle(Controle c, int largeur) {
+    Controles[c].Largeur = largeur;
+    if (const auto i = Images.find(c); i != Images.end())
+        i->second.Redimensionne(largeur, Controles[c].Hauteur);
+}
+
+void SurfaceFactice::FixeHauteurControle(Controle c, int hauteur) {
+    Controles[c].Hauteur = hauteur;
+    if (const auto i = Images.find(c); i != Images.end())
+        i->second.Redimensionne(Controles[c].Largeur, hauteur);
 }
 
 void SurfaceFactice::PlaceControle(Controle c, int gauche, int haut) {

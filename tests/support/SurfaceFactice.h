@@ -32,11 +32,13 @@ class SurfaceFactice : public Surface {
     int HauteurControle(Controle c) override { return Controles[c].Hauteur; }
     void PlaceControle(Controle c, int gauche, int haut) override;
     void FixeHautControle(Controle c, int haut) override { Controles[c].Haut = haut; }
-    void FixeLargeurControle(Controle c, int largeur) override { Controles[c].Largeur = largeur; }
-    void FixeHauteurControle(Controle c, int hauteur) override { Controles[c].Hauteur = hauteur; }
+    void FixeLargeurControle(Controle c, int largeur) override;
+    void FixeHauteurControle(Controle c, int hauteur) override;
     void AfficheControle(Controle c, bool visible) override { Controles[c].Visible = visible; }
     bool ControleVisible(Controle c) override { return Controles[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int hauteur) override;
+    void FixeLectureSeuleNote(bool lectureSeule) override { NoteLectureSeule = lectureSeule; }
+    void FixeIndicationNote(const std::string& indication) override { IndicationNote = indication; }
     void CocheControle(Controle bouton, bool coche) override;
     bool ControleCoche(Controle bouton) override { return Controles[bouton].Coche; }
     int HautFiche() override { return Fiche.Haut; }
@@ -52,10 +54,13 @@ class SurfaceFactice : public Surface {
     void FixeConseilImprimer(const std::string& conseil) override { ConseilImprimer = conseil; }
     void MetAJourActions() override { Journal.push_back("MetAJourActions"); }
     void MetAJourVue() override { Journal.push_back("MetAJourVue"); }
+    bool MesuresActive() override { return Mesures; }
     Canvas* DebuteImpression() override;
     void TermineImpression() override { Journal.push_back("TermineImpression"); }
 
     CanvasEnregistreur Ecran{1000, 1000, 96};
+    // The graph images `Dessin`, `Dessin2` and `DessinF`, at the size of their control.
+    std::map<Controle, CanvasEnregistreur> Images;
     // Made at each accepted print dialog.
     std::unique_ptr<CanvasEnregistreur> Papier;
     // The answer to the next print dialogs.
@@ -69,6 +74,10 @@ class SurfaceFactice : public Surface {
     int ContexteAide = 0;
     std::string TexteStatut = "?";
     std::string ConseilImprimer;
+    bool NoteLectureSeule = false;
+    std::string IndicationNote = "?";
+    // The state of the command `Mesures` that the drawers read.
+    bool Mesures = true;
     // Calls to the program's updates and to the print job, in order.
     std::vector<std::string> Journal;
 };

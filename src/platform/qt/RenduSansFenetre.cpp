@@ -66,6 +66,8 @@ class SurfaceSansFenetre final : public Surface {
     bool ControleVisible(Controle c) override { return controles_[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int h) override { controles_[c].HauteurPolice = h; }
     // No click behaviour to run: nobody is there to change the shape.
+    void FixeLectureSeuleNote(bool lectureSeule) override { noteLectureSeule_ = lectureSeule; }
+    void FixeIndicationNote(const std::string&) override {}
     void CocheControle(Controle c, bool coche) override { controles_[c].Coche = coche; }
     bool ControleCoche(Controle c) override { return controles_[c].Coche; }
     int HautFiche() override { return hautFiche_; }
@@ -81,6 +83,9 @@ class SurfaceSansFenetre final : public Surface {
     void FixeConseilImprimer(const std::string&) override {}
     void MetAJourActions() override {}
     void MetAJourVue() override {}
+    // A document just opened is not modified: its series can be browsed.
+    bool MesuresActive() override { return mesuresActive_; }
+    void FixeMesuresActive(bool active) { mesuresActive_ = active; }
 
     Canvas* DebuteImpression() override {
         imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -157,6 +162,8 @@ class SurfaceSansFenetre final : public Surface {
     int hautFiche_ = 26, largeurFiche_ = CoteBitmap, hauteurFiche_ = CoteBitmap;
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<CanvasQt> papier_;
+    bool noteLectureSeule_ = false;
+    bool mesuresActive_ = false;
     bool imprime_ = false;
     bool echecImpression_ = false;
 };
@@ -167,7 +174,8 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
-    ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression};
+    EtatPages etat;
+    ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat};
     if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
 
     if (format == FormatRendu::Pdf) {

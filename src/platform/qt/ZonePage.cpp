@@ -262,6 +262,20 @@ void ZonePage::FixeHauteurPoliceControle(Controle controle, int hauteur) {
     w->setFont(police);
 }
 
+void ZonePage::FixeLectureSeuleNote(bool lectureSeule) {
+    Note->setReadOnly(lectureSeule);
+    QPalette couleurs = Note->palette();
+    couleurs.setColor(QPalette::Base, lectureSeule ? palette().color(QPalette::Button)
+                                                   : palette().color(QPalette::Base));
+    Note->setPalette(couleurs);
+}
+
+void ZonePage::FixeIndicationNote(const std::string& indication) {
+    const QString texte = QString::fromStdString(indication);
+    Note->setToolTip(texte);
+    Note->setStatusTip(texte);
+}
+
 // Checking a button runs no click behaviour here: the shape is only shown (see the
 // constructor), so the program's checks are all there is.
 void ZonePage::CocheControle(Controle bouton, bool coche) {

@@ -72,6 +72,8 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     void AfficheControle(Controle controle, bool visible) override;
     bool ControleVisible(Controle controle) override;
     void FixeHauteurPoliceControle(Controle controle, int hauteur) override;
+    void FixeLectureSeuleNote(bool lectureSeule) override;
+    void FixeIndicationNote(const std::string& indication) override;
     void CocheControle(Controle bouton, bool coche) override;
     bool ControleCoche(Controle bouton) override;
     int HautFiche() override { return HautCadre(); }

@@ -1,0 +1,9 @@
+#include "pages/PageBulletin.h"
+
+namespace tarvo {
+
+void AfficheBulletin(ContextePage& page) {
+    page.ModeImpression = false;
+}
+
+} // namespace tarvo
