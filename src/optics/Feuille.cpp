@@ -45,6 +45,11 @@ ZoneFeuille CalculeZone(const Document& doc, int z, double rayonCourbure, double
 
 } // namespace
 
+double EpaisseurMinimale(double diametre) {
+    const Etendu d = diametre;
+    return EnDouble(std::sqrt(0.05L) * (d / 20) * (d / 20));
+}
+
 ResultatFeuille CalculeFeuille(Document& doc) {
     ResultatFeuille res;
     if (!CaracteristiquesValides(doc)) return res;
@@ -63,7 +68,7 @@ ResultatFeuille CalculeFeuille(Document& doc) {
     res.RayonTache = EnDouble(FacteurTache * f / d);
     res.RayonTacheAngulaire =
         EnDouble(std::atan(res.RayonTache / 1000.0L / f) / 2 / Pi * 360 * 3600);
-    res.EpaisseurMinimale = EnDouble(std::sqrt(0.05L) * (d / 20) * (d / 20));
+    res.EpaisseurMinimale = EpaisseurMinimale(doc.Diametre);
 
     const Etendu rapport = d / 2 / r;
     const Etendu sousRacine = 1 - rapport * rapport;

@@ -52,6 +52,10 @@ struct ResultatFeuille {
 // sheet cannot be computed the document is left as it was.
 ResultatFeuille CalculeFeuille(Document& doc);
 
+// The thickness for which R⁴/e² is 2000 cm², for a diameter in mm; pure, so that the
+// printed report can show it without recomputing the work sheet's zone columns.
+double EpaisseurMinimale(double diametre);
+
 // Figures that the work sheet writes in its lines. Each is absent when its divisor is zero
 // or the value is not finite.
 std::optional<double> RapportFDEcran(const Document& doc);         // Focale / Diametre, 2 decimals

@@ -1,0 +1,3 @@
+#include "pages/GraphesBulletin.h"
+
+#include <gtest/gtest.h>

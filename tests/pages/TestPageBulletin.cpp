@@ -1,0 +1,3 @@
+#include "pages/PageBulletin.h"
+
+#include <gtest/gtest.h>
