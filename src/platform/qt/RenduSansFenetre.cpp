@@ -3,7 +3,9 @@
 #include "document/Document.h"
 #include "pages/ContextePage.h"
 #include "pages/IdentifiantsPages.h"
+#include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
+#include "platform/qt/Icones.h"
 #include "platform/qt/CanvasQt.h"
 #include "platform/qt/Logo.h"
 
@@ -50,7 +52,20 @@ class SurfaceSansFenetre final : public Surface {
     }
 
     Canvas& CanvasFenetre() override { return ecran_; }
-    Canvas* CanvasImage(Controle) override { return nullptr; }
+    Canvas* CanvasImage(Controle c) override {
+        if (c != Controle::Dessin && c != Controle::Dessin2 && c != Controle::DessinF)
+            return nullptr;
+        Image& image = images_[c];
+        const EtatControle& e = controles_[c];
+        const QSize taille(std::max(e.Largeur, 1), std::max(e.Hauteur, 1));
+        if (!image.Canvas_ || image.Bitmap.size() != taille) {
+            image.Canvas_.reset();
+            image.Bitmap = QImage(taille, QImage::Format_RGB32);
+            image.Bitmap.fill(Qt::white);
+            image.Canvas_ = std::make_unique<CanvasQt>(image.Bitmap);
+        }
+        return image.Canvas_.get();
+    }
     int GaucheControle(Controle c) override { return controles_[c].Gauche; }
     int HautControle(Controle c) override { return controles_[c].Haut; }
     int LargeurControle(Controle c) override { return controles_[c].Largeur; }
@@ -68,6 +83,7 @@ class SurfaceSansFenetre final : public Surface {
     // No click behaviour to run: nobody is there to change the shape.
     void FixeLectureSeuleNote(bool lectureSeule) override { noteLectureSeule_ = lectureSeule; }
     void FixeIndicationNote(const std::string&) override {}
+    void FixeTexteNote(const std::string& texte) { note_ = texte; }
     void CocheControle(Controle c, bool coche) override { controles_[c].Coche = coche; }
     bool ControleCoche(Controle c) override { return controles_[c].Coche; }
     int HautFiche() override { return hautFiche_; }
@@ -122,12 +138,59 @@ class SurfaceSansFenetre final : public Surface {
                     QRect(0, 0, fenetre.Largeur, fenetre.Hauteur));
         const EtatControle& logo = controles_[Controle::Logo];
         if (logo.Visible) p.drawImage(QPoint(logo.Gauche, logo.Haut), DessineLogo());
+        for (auto& [c, image] : images_) {
+            const EtatControle& e = controles_[c];
+            if (!e.Visible || !image.Canvas_) continue;
+            image.Canvas_->Termine();
+            p.drawImage(QPoint(e.Gauche, e.Haut), image.Bitmap);
+        }
+        DessineFleches(p);
+        DessineNote(p, cadre);
         DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
         DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
         return cadre;
     }
 
   private:
+    struct Image {
+        QImage Bitmap;
+        std::unique_ptr<CanvasQt> Canvas_;
+    };
+
+    void DessineFleches(QPainter& p) {
+        const std::pair<Controle, QPixmap> fleches[] = {
+            {Controle::DownRelache, DessineFleche(false, true)},
+            {Controle::DownNeutre, DessineFleche(false, false)},
+            {Controle::UpRelache, DessineFleche(true, true)},
+            {Controle::UpNeutre, DessineFleche(true, false)},
+        };
+        for (const auto& [c, image] : fleches)
+            if (controles_[c].Visible)
+                p.drawPixmap(controles_[c].Gauche, controles_[c].Haut, image);
+    }
+
+    // The comment memo as the window shows it: its box, read-only in the menu-bar grey,
+    // and its lines.
+    void DessineNote(QPainter& p, const QImage& cadre) {
+        const EtatControle& n = controles_[Controle::Note];
+        if (!n.Visible) return;
+        p.save();
+        const QRect boite(n.Gauche, n.Haut, 475, 61);
+        p.setPen(QColor(122, 122, 122));
+        p.setBrush(noteLectureSeule_ ? QColor(240, 240, 240) : QColor(Qt::white));
+        p.drawRect(boite.adjusted(0, 0, -1, -1));
+        Police police;
+        police.Hauteur = n.HauteurPolice;
+        p.setFont(PoliceQt(police, cadre));
+        p.setPen(Qt::black);
+        p.setClipRect(boite.adjusted(2, 2, -2, -2));
+        QString texte = QString::fromStdString(note_);
+        texte.replace("\r\n", "\n");
+        p.drawText(boite.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   texte);
+        p.restore();
+    }
+
     // A radio button as the window shows it: the round mark, then its bold caption.
     void DessineBouton(QPainter& p, const QImage& cadre, Controle c, const QString& libelle) {
         const EtatControle& b = controles_[c];
@@ -159,6 +222,8 @@ class SurfaceSansFenetre final : public Surface {
     CanvasQt ecran_;
     std::string sortiePdf_;
     std::map<Controle, EtatControle> controles_;
+    std::map<Controle, Image> images_;
+    std::string note_;
     int hautFiche_ = 26, largeurFiche_ = CoteBitmap, hauteurFiche_ = CoteBitmap;
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<CanvasQt> papier_;
@@ -176,7 +241,11 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     bool modeImpression = format == FormatRendu::Pdf;
     EtatPages etat;
     ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat};
+    // A document just opened is not modified: its older series can be browsed.
+    surface.FixeMesuresActive(CaracteristiquesValides(doc) && doc.NombreSeries > 0);
     if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
+    if (page == "Bulletin") AfficheBulletin(contexte);
+    surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
         if (!surface.Imprime() || surface.EchecImpression())
@@ -196,7 +265,7 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
     if (!identifiant)
         return {false, "Page inconnue : « " + std::string(page) +
                            " » (caracteristiques, feuille, mesures ou bulletin)."};
-    if (*identifiant != "Caractéristiques")
+    if (*identifiant != "Caractéristiques" && *identifiant != "Bulletin")
         return {false, "La page « " + *identifiant + " » n'est pas encore disponible."};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
