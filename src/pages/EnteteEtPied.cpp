@@ -7,9 +7,17 @@
 
 namespace tarvo {
 
+bool EstParabolique(double k) {
+    return k > -1.001 && k < -0.999;
+}
+
+bool EstSpherique(double k) {
+    return k > -0.001 && k < 0.001;
+}
+
 std::string SuffixeForme(double k) {
-    if (k > -1.001 && k < -0.999) return " parabolique";
-    if (k > -0.001 && k < 0.001) return " sphérique";
+    if (EstParabolique(k)) return " parabolique";
+    if (EstSpherique(k)) return " sphérique";
     return std::string();
 }
 
@@ -97,7 +105,7 @@ void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule) {
 }
 
 int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
-                        std::string_view date) {
+                        std::string_view date, bool nomGras) {
     const int largeurPage = canvas.Largeur();
     const std::string titreComplet = std::string(titre) + SuffixeForme(doc.CoefDeformation);
     canvas.FixeTaillePolice(20);
@@ -110,7 +118,9 @@ int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view ti
                       hauteurTitre - canvas.HauteurTexte(date), date);
     if (!doc.Intitule.empty()) {
         const std::string ligne = "de " + FormeAffichable(doc.Intitule);
+        canvas.FixeGras(nomGras);
         canvas.EcritTexte((largeurPage - canvas.LargeurTexte(ligne)) / 2, hauteurTitre, ligne);
+        canvas.FixeGras(false);
     }
     return hauteurTitre;
 }

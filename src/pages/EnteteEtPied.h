@@ -18,8 +18,12 @@ inline constexpr std::string_view TextePied = "Document réalisé avec le logici
 inline constexpr std::string_view TitreSonde = "Caractéristiques du miroir";
 inline constexpr int LargeurSondeMax = 370;
 
-// " parabolique" for -1.001 < K < -0.999, " sphérique" for -0.001 < K < 0.001, else
-// nothing (strict comparisons).
+// The mirror's shape from K: a paraboloid for -1.001 < K < -0.999, a sphere for
+// -0.001 < K < 0.001 (strict comparisons).
+bool EstParabolique(double coefDeformation);
+bool EstSpherique(double coefDeformation);
+
+// " parabolique" for a paraboloid, " sphérique" for a sphere, else nothing.
 std::string SuffixeForme(double coefDeformation);
 
 // Window state of a page (`PageCourante`): toolbar button down, help context, status bar
@@ -48,10 +52,10 @@ void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule);
 
 // Paper header: title (with the shape suffix) at size 20 centred at y = 0, the date at
 // size 10 ending "MM" before the page's right edge and bottom-aligned with the title,
-// "de " and the name centred under the title when there is a name. Sets the size to 10.
-// Returns the title height.
+// "de " and the name centred under the title when there is a name (bold when `nomGras`,
+// regular again after it). Sets the size to 10. Returns the title height.
 int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
-                        std::string_view date);
+                        std::string_view date, bool nomGras = false);
 
 // Paper footer, centred on the page width at y, on a white brush.
 void DessinePiedPapier(Canvas& canvas, int y);

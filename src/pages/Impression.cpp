@@ -4,7 +4,7 @@
 
 namespace tarvo {
 
-void TravailImpression(ContextePage& page, std::string_view titrePapier, int largeurPlume,
+void TravailImpression(ContextePage& page, const EntetePapier& entete, int largeurPlume,
                        const std::function<void(Canvas&, int hauteurTitre)>& corps) {
     Canvas* imprimante = page.surface.DebuteImpression();
     if (imprimante == nullptr) {
@@ -24,8 +24,9 @@ void TravailImpression(ContextePage& page, std::string_view titrePapier, int lar
     canvas.FixePlume(
         Plume{Noir, StylePlume::Plein, largeurPlume > 0 ? largeurPlume : m.UnitePoint});
 
-    const int hauteurTitre = DessineEntetePapier(canvas, page.doc, titrePapier,
-                                                 page.systeme.DateCourte(page.doc.DateSerie));
+    const int hauteurTitre =
+        DessineEntetePapier(canvas, page.doc, entete.Titre,
+                            page.systeme.DateCourte(page.doc.DateSerie), entete.NomGras);
     m.InterligneImpression = canvas.HauteurTexte("Hp");
     m.MargeImpression = canvas.LargeurTexte("Marge");
     corps(canvas, hauteurTitre);

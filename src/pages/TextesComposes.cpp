@@ -25,12 +25,26 @@ void EcritTacheDiffraction(Canvas& c, int x, int y, const std::string& valeurs, 
     c.EcritTexte(suite, y, "= 560 nm)");
 }
 
-void EcritR4e2(Canvas& c, int x, int y, const std::string& valeur, int hauteurCorps,
-               int hauteurExposant) {
+namespace {
+
+// "R⁴/e²"; returns the x after it.
+int EcritRapportR4e2(Canvas& c, int x, int y, int hauteurCorps, int hauteurExposant) {
     c.EcritTexte(x, y, "R");
     int suite = EcritExposant(c, c.PositionCourante().X, y, "4", hauteurExposant, hauteurCorps);
     c.EcritTexte(suite, y, "/e");
-    suite = EcritExposant(c, c.PositionCourante().X, y, "2", hauteurExposant, hauteurCorps);
+    return EcritExposant(c, c.PositionCourante().X, y, "2", hauteurExposant, hauteurCorps);
+}
+
+} // namespace
+
+int EcritLibelleR4e2(Canvas& c, int x, int y, int hauteurCorps, int hauteurExposant) {
+    c.EcritTexte(EcritRapportR4e2(c, x, y, hauteurCorps, hauteurExposant), y, " = ");
+    return c.PositionCourante().X;
+}
+
+void EcritR4e2(Canvas& c, int x, int y, const std::string& valeur, int hauteurCorps,
+               int hauteurExposant) {
+    const int suite = EcritRapportR4e2(c, x, y, hauteurCorps, hauteurExposant);
     c.EcritTexte(suite, y, " = " + valeur + " cm");
     EcritExposant(c, c.PositionCourante().X, y, "2", hauteurExposant, hauteurCorps);
 }

@@ -25,6 +25,10 @@ int EcritExposant(Canvas& c, int x, int y, std::string_view texte, int hauteurEx
 // angular value and the radius.
 void EcritTacheDiffraction(Canvas& c, int x, int y, const std::string& valeurs, int leve);
 
+// "R⁴/e² = " in the body and superscript heights of the target: the label of the ratio.
+// Returns the x after it.
+int EcritLibelleR4e2(Canvas& c, int x, int y, int hauteurCorps, int hauteurExposant);
+
 // "R⁴/e² = valeur cm²" in the body and superscript heights of the target.
 void EcritR4e2(Canvas& c, int x, int y, const std::string& valeur, int hauteurCorps,
                int hauteurExposant);
