@@ -1,6 +1,7 @@
 #include "app/Commandes.h"
 #include "app/Principale.h"
 #include "app/Programme.h"
+#include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 
 namespace tarvo {
@@ -8,14 +9,18 @@ namespace tarvo {
 void AffichePage(Programme& p) {
     p.Actions.Active(Action::FileSave1, p.Doc.Modifie && !p.Doc.NomFichier.empty());
     p.principale.FixeTexteNote(p.Doc.Note);
+    ContextePage contexte = p.Contexte();
     if (p.Etat.PageCourante == PageCaracteristiques) {
-        ContextePage contexte = p.Contexte();
         AfficheCaracteristiques(contexte);
-        return;
+    } else if (p.Etat.PageCourante == PageBulletin) {
+        AfficheBulletin(contexte);
+        // The drawer put the last series' comment back in the memo's text.
+        p.principale.FixeTexteNote(p.Doc.Note);
+    } else {
+        // The work sheet and the measurements have no drawer in this program (their
+        // commands are disabled): nothing is drawn, so nothing is left to print either.
+        p.Etat.ModeImpression = false;
     }
-    // The work sheet, the measurements and the test report have no drawer in this program
-    // (their commands are disabled): nothing is drawn, so nothing is left to print either.
-    p.Etat.ModeImpression = false;
 }
 
 void InitialiseDocumentFenetre(Programme& p) {

@@ -38,6 +38,10 @@ void FileSave1Execute(Programme& p);
 void FileSaveAs1Execute(Programme& p);
 void ImprimerExecute(Programme& p);
 void EditeCaracteristiques1Execute(Programme& p);
+void BulletinDeControleExecute(Programme& p);
+// F4 and F5.
+void PageMoinsExecute(Programme& p);
+void PagePlusExecute(Programme& p);
 void AideExecute(Programme& p);
 void AproposExecute(Programme& p);
 // The help topic of a help context number (the contents for 0).
@@ -48,6 +52,21 @@ void AideContextuelle(Programme& p, int contexte);
 bool FileExit1Execute(Programme& p);
 // The window is being closed by the system: the same as Exit; false refuses the closing.
 bool FormCloseQuery(Programme& p);
+
+// The series before and after the one shown, read back from the file (the arrows of the
+// pages, and F4/F5 on the report). Refused with a message while a change is not saved.
+void SeriePrecedente(Programme& p);
+void SerieSuivante(Programme& p);
+
+// A mouse click on the page bitmap, at bitmap pixels.
+void FicheFenetreMouseUp(Programme& p, int x, int y);
+
+// The comment memo, as the user types in it. `texteMemo` is the memo's whole text with CR LF
+// line breaks. A key press returns the character the memo must insert instead. A change is
+// the user's only: the window sets the memo's text without reporting it.
+char32_t FicheNoteKeyPress(Programme& p, const std::string& texteMemo, char32_t caractere);
+void FicheNoteChange(Programme& p, const std::string& texteMemo);
+void FicheNoteExit(Programme& p, const std::string& texteMemo);
 
 // Runs the handler of an action when the action is enabled and the command exists.
 void ExecuteAction(Programme& p, Action a);

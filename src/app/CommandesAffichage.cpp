@@ -61,6 +61,15 @@ void ExecuteAction(Programme& p, Action a) {
     case Action::EditeCaracteristiques1:
         EditeCaracteristiques1Execute(p);
         break;
+    case Action::BulletinDeControle:
+        BulletinDeControleExecute(p);
+        break;
+    case Action::PageMoins:
+        PageMoinsExecute(p);
+        break;
+    case Action::PagePlus:
+        PagePlusExecute(p);
+        break;
     default:
         break;
     }

@@ -43,9 +43,12 @@ bool CommandeDisponible(Action a) {
     case Action::Aide:
     case Action::Apropos:
     case Action::EditeCaracteristiques1:
+    case Action::BulletinDeControle:
+    case Action::PageMoins:
+    case Action::PagePlus:
         return true;
-    // Pages, series and clipboard commands come with the work sheet, the measurements,
-    // the test report and the data entry.
+    // Pages, series and clipboard commands come with the work sheet, the measurements and
+    // the data entry.
     case Action::Couper1:
     case Action::Copier1:
     case Action::Coller1:
@@ -53,9 +56,6 @@ bool CommandeDisponible(Action a) {
     case Action::Mesures:
     case Action::NouvellesMesures:
     case Action::EditionDesMesures:
-    case Action::BulletinDeControle:
-    case Action::PageMoins:
-    case Action::PagePlus:
     case Action::Annuler:
         return false;
     }
