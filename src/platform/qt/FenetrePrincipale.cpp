@@ -234,6 +234,8 @@ void FenetrePrincipale::DonneFocusSaisie() {
 void FenetrePrincipale::FixeTexteNote(const std::string& texte) {
     QString t = QString::fromStdString(texte);
     t.replace("\r\n", "\n");
+    // The program's own change of the memo is no edit of the comment.
+    const QSignalBlocker bloque(Zone_->Note);
     if (Zone_->Note->toPlainText() != t) Zone_->Note->setPlainText(t);
 }
 

@@ -1,13 +1,16 @@
 #include "platform/qt/ZonePage.h"
 
+#include "app/Commandes.h"
 #include "app/Programme.h"
 #include "platform/qt/Icones.h"
 #include "platform/qt/Logo.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -34,6 +37,10 @@ void ImagePage::Relie(const QImage* image, CanvasQt* canvas) {
     update();
 }
 
+void ImagePage::mouseReleaseEvent(QMouseEvent* evenement) {
+    if (SurClic) SurClic(evenement->pos().x(), evenement->pos().y());
+}
+
 void ImagePage::paintEvent(QPaintEvent*) {
     if (Canvas_) Canvas_->Termine();
     QPainter p(this);
@@ -50,8 +57,21 @@ QFont PoliceControle(int pixels, bool gras) {
     return police;
 }
 
-QLabel* Fleche(QWidget* parent, bool suivante, bool active, const QString& conseil) {
-    auto* fleche = new QLabel(parent);
+// A series arrow: an image that runs its command at each release of the button, so that a
+// double click, which releases it twice, moves two series.
+class FlecheSerie final : public QLabel {
+  public:
+    using QLabel::QLabel;
+    std::function<void()> SurClic;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent*) override {
+        if (SurClic) SurClic();
+    }
+};
+
+FlecheSerie* Fleche(QWidget* parent, bool suivante, bool active, const QString& conseil) {
+    auto* fleche = new FlecheSerie(parent);
     fleche->setPixmap(DessineFleche(suivante, active));
     fleche->resize(16, 16);
     fleche->setToolTip(conseil);
@@ -94,10 +114,17 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     imageLogo->hide();
     Controles[Controle::Logo] = imageLogo;
 
-    Controles[Controle::DownRelache] = Fleche(Fiche, false, true, "Série précédente (F4)");
+    FlecheSerie* precedente = Fleche(Fiche, false, true, "Série précédente (F4)");
+    FlecheSerie* suivante = Fleche(Fiche, true, true, "Série suivante (F5)");
+    precedente->SurClic = [this] { Commande([](Programme& p) { SeriePrecedente(p); }); };
+    suivante->SurClic = [this] { Commande([](Programme& p) { SerieSuivante(p); }); };
+    Controles[Controle::DownRelache] = precedente;
     Controles[Controle::DownNeutre] = Fleche(Fiche, false, false, QString());
-    Controles[Controle::UpRelache] = Fleche(Fiche, true, true, "Série suivante (F5)");
+    Controles[Controle::UpRelache] = suivante;
     Controles[Controle::UpNeutre] = Fleche(Fiche, true, false, QString());
+    Fenetre->SurClic = [this](int x, int y) {
+        Commande([x, y](Programme& p) { FicheFenetreMouseUp(p, x, y); });
+    };
 
     Saisie = new QLineEdit(Fiche);
     Saisie->setFont(PoliceControle(13, false));
@@ -112,8 +139,12 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Note->resize(475, 61);
     Note->setToolTip("Commentaire libre");
     Note->setStatusTip("Commentaire libre");
-    Note->setReadOnly(true);
     Note->hide();
+    Note->installEventFilter(this);
+    // Only the user's edits: the program sets the memo's text with its signals blocked.
+    connect(Note, &QPlainTextEdit::textChanged, this, [this] {
+        if (Programme_) FicheNoteChange(*Programme_, TexteNote());
+    });
     Controles[Controle::Note] = Note;
 
     FormeParabolique = new QRadioButton("Parabolique", Fiche);
@@ -169,6 +200,44 @@ ZonePage::~ZonePage() {
 void ZonePage::RelieProgramme(Programme& programme) {
     Relie(programme);
     Programme_ = &programme;
+}
+
+void ZonePage::Commande(const std::function<void(Programme&)>& commande) {
+    if (!Programme_) return;
+    commande(*Programme_);
+    RafraichitPage();
+}
+
+std::string ZonePage::TexteNote() const {
+    QString texte = Note->toPlainText();
+    texte.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return texte.toStdString();
+}
+
+bool ZonePage::ToucheNote(QKeyEvent* touche) {
+    const QString texte = touche->text();
+    // Keys that insert nothing (arrows, shortcuts) and a memo that cannot change are not
+    // the user typing a comment.
+    if (!Programme_ || texte.isEmpty() || Note->isReadOnly() ||
+        (touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0)
+        return false;
+    const char32_t tape = texte.toUcs4().value(0);
+    const char32_t insere = FicheNoteKeyPress(*Programme_, TexteNote(), tape);
+    if (insere == tape && tape != U'\r') return false;
+    Note->insertPlainText(QString::fromUcs4(&insere, 1));
+    return true;
+}
+
+bool ZonePage::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == Note && Programme_) {
+        if (evenement->type() == QEvent::KeyPress && ToucheNote(static_cast<QKeyEvent*>(evenement)))
+            return true;
+        if (evenement->type() == QEvent::FocusOut && !Note->isReadOnly()) {
+            FicheNoteExit(*Programme_, TexteNote());
+            RafraichitPage();
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
 }
 
 void ZonePage::RafraichitPage() {

@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -29,9 +31,12 @@ class ImagePage final : public QWidget {
   public:
     ImagePage(QWidget* parent, const QImage* image, CanvasQt* canvas);
     void Relie(const QImage* image, CanvasQt* canvas);
+    // Run at the release of a mouse button over the image, at its pixel.
+    std::function<void(int, int)> SurClic;
 
   protected:
     void paintEvent(QPaintEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
 
   private:
     const QImage* Image;
@@ -57,6 +62,8 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     void RelieProgramme(Programme& programme);
     // Repaints the page after a command.
     void RafraichitPage();
+    // Runs a command of the program, then repaints the page.
+    void Commande(const std::function<void(Programme&)>& commande);
 
     // Surface
     Canvas& CanvasFenetre() override { return *Ecran; }
@@ -111,6 +118,7 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     QLabel* TexteStatut;
 
   protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void wheelEvent(QWheelEvent* evenement) override;
 
@@ -127,6 +135,9 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     void PlaceBarres();
     void RedimensionneGraphe(Controle controle, int largeur, int hauteur);
     void BarreActionnee(Sens sens, int action);
+    // The memo's text as the program keeps it, with CR LF line breaks.
+    std::string TexteNote() const;
+    bool ToucheNote(QKeyEvent* touche);
 
     QMainWindow& Principale_;
     Programme* Programme_ = nullptr;

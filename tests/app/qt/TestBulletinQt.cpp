@@ -1,0 +1,147 @@
+#include "ApplicationTest.h"
+#include "app/Programme.h"
+#include "platform/qt/FenetrePrincipale.h"
+#include "platform/qt/ZonePage.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace tarvo::test {
+namespace {
+
+const std::string Exemple = std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc";
+
+// The real window on the report of the example: three series, both diameters measured.
+struct BulletinQt : ::testing::Test {
+    BulletinQt() {
+        ApplicationTest();
+        fenetre = std::make_unique<FenetrePrincipale>();
+        fenetre->Demarre({Exemple});
+        fenetre->show();
+        fenetre->activateWindow();
+        QApplication::processEvents();
+        fenetre->ActionQt(Action::BulletinDeControle)->trigger();
+    }
+    // A click of the left button at a point of a widget, or a double click as the system
+    // sends it: press, release, double click, release.
+    static void Clique(QWidget* w, QPoint point, bool double_ = false) {
+        const QPointF local(point), global(w->mapToGlobal(point));
+        std::vector<QEvent::Type> types{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+        if (double_)
+            types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+        for (const QEvent::Type type : types) {
+            const bool relache = type == QEvent::MouseButtonRelease;
+            QMouseEvent e(type, local, global, Qt::LeftButton,
+                          relache ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        }
+    }
+    void Clique(const Cadre& c) {
+        Clique(zone().Fenetre, QPoint((c.Gauche + c.Droite) / 2, (c.Haut + c.Bas) / 2));
+    }
+    // A character typed in the memo, as the keyboard sends it (QTest knows only ASCII keys).
+    void Tape(const QString& texte) {
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, texte);
+        QApplication::sendEvent(zone().Note, &appui);
+        QKeyEvent relache(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, texte);
+        QApplication::sendEvent(zone().Note, &relache);
+    }
+    QLabel* Fleche(const QString& conseil) {
+        for (QLabel* l : zone().Fiche->findChildren<QLabel*>())
+            if (l->toolTip() == conseil) return l;
+        return nullptr;
+    }
+    Programme& p() { return fenetre->Prog(); }
+    ZonePage& zone() { return fenetre->Zone(); }
+    std::unique_ptr<FenetrePrincipale> fenetre;
+};
+
+TEST_F(BulletinQt, LesInterrupteursRepondentAuClic) {
+    ASSERT_EQ(p().Etat.PageCourante, "Bulletin");
+    ASSERT_EQ(p().Doc.DiametresValides, 3);
+    EXPECT_TRUE(zone().ControleVisible(Controle::Dessin));
+    EXPECT_TRUE(zone().ControleVisible(Controle::Dessin2));
+    EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolBulletin)->isChecked());
+    fenetre->grab().save("bulletin.png");
+    const int hautGraphe = zone().HautControle(Controle::Dessin);
+
+    // The zone table folds to its row of zone numbers, and the graphs come up.
+    Clique(p().Cadres.Cadres[4]);
+    EXPECT_FALSE(p().Doc.DetailZones);
+    EXPECT_LT(zone().HautControle(Controle::Dessin), hautGraphe);
+    Clique(p().Cadres.Cadres[4]);
+    EXPECT_TRUE(p().Doc.DetailZones);
+    EXPECT_EQ(zone().HautControle(Controle::Dessin), hautGraphe);
+
+    // Diameter 1 left out, then both again; then diameter 2 left out.
+    Clique(p().Cadres.Cadres[5]);
+    EXPECT_FALSE(p().Doc.RetenirD1);
+    EXPECT_EQ(p().Pages.DiametresRetenus, 2);
+    Clique(p().Cadres.Cadres[5]);
+    EXPECT_EQ(p().Pages.DiametresRetenus, 3);
+    Clique(p().Cadres.Cadres[6]);
+    EXPECT_FALSE(p().Doc.RetenirD2);
+    EXPECT_EQ(p().Pages.DiametresRetenus, 1);
+
+    // The mirror data fold; the radius line is gone, and so is its box.
+    Clique(p().Cadres.Cadres[1]);
+    EXPECT_FALSE(p().Doc.DetailMiroir);
+    EXPECT_EQ(p().Cadres.Cadres[3], Cadre{});
+    EXPECT_LT(zone().HautControle(Controle::Dessin), hautGraphe);
+}
+
+TEST_F(BulletinQt, FlechesEtF4F5ChangentDeSerie) {
+    ASSERT_EQ(p().Doc.SerieCourante, 3);
+    QLabel* precedente = Fleche("Série précédente (F4)");
+    QLabel* suivante = Fleche("Série suivante (F5)");
+    ASSERT_NE(precedente, nullptr);
+    ASSERT_NE(suivante, nullptr);
+    EXPECT_TRUE(precedente->isVisible());
+    EXPECT_FALSE(suivante->isVisible());
+    EXPECT_FALSE(zone().Note->isReadOnly());
+
+    Clique(precedente, QPoint(8, 8));
+    EXPECT_EQ(p().Doc.SerieCourante, 2);
+    EXPECT_TRUE(zone().Note->isReadOnly());
+    EXPECT_TRUE(suivante->isVisible());
+    Clique(suivante, QPoint(8, 8));
+    EXPECT_EQ(p().Doc.SerieCourante, 3);
+    // A double click moves two series.
+    Clique(precedente, QPoint(8, 8), true);
+    EXPECT_EQ(p().Doc.SerieCourante, 1);
+    EXPECT_FALSE(precedente->isVisible());
+    Clique(suivante, QPoint(8, 8), true);
+    EXPECT_EQ(p().Doc.SerieCourante, 3);
+
+    fenetre->ActionQt(Action::PageMoins)->trigger();
+    EXPECT_EQ(p().Doc.SerieCourante, 2);
+    fenetre->ActionQt(Action::PagePlus)->trigger();
+    EXPECT_EQ(p().Doc.SerieCourante, 3);
+    EXPECT_FALSE(zone().Note->isReadOnly());
+}
+
+TEST_F(BulletinQt, TaperDansLeCommentaireLeRendModifieEtMasqueLaFlechePrecedente) {
+    QLabel* precedente = Fleche("Série précédente (F4)");
+    ASSERT_NE(precedente, nullptr);
+    const std::string avant = p().Doc.Commentaire;
+    zone().Note->moveCursor(QTextCursor::End);
+    // A letter above 127 first: it too makes the comment differ from the file.
+    Tape("é");
+    EXPECT_TRUE(p().Doc.Modifie);
+    EXPECT_FALSE(precedente->isVisible());
+    Tape("\"");
+    Tape("\r");
+    Tape("x");
+    EXPECT_EQ(p().Doc.Commentaire, avant + "é`\r\nx");
+    EXPECT_EQ(zone().Note->toPlainText(),
+              QString::fromStdString(avant + "é`\nx").replace("\r\n", "\n"));
+}
+
+} // namespace
+} // namespace tarvo::test
