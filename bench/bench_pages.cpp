@@ -1,9 +1,15 @@
-// One redraw of the characteristics page, as every committed value causes: through the
-// Qt canvas on the page bitmap, and through the recording canvas of the tests.
+// One redraw of a page, as every committed value causes: the characteristics page through
+// the Qt canvas on the page bitmap and through the recording canvas of the tests; the test
+// report (reduction, table and both graphs) through the Qt canvas; the report's PDF.
 
+#include "app/cli/DialoguesEnregistres.h"
+#include "app/cli/Ouverture.h"
 #include "document/Document.h"
+#include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
+#include "platform/posix/FichiersPosix.h"
 #include "platform/qt/CanvasQt.h"
+#include "platform/qt/RenduSansFenetre.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
 
@@ -12,16 +18,52 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <map>
+#include <memory>
+
 namespace {
 
 using namespace tarvo;
 
 struct SurfaceQt : test::SurfaceFactice {
-    SurfaceQt() : bitmap(1000, 1000, QImage::Format_RGB32), canvas(bitmap) {}
+    SurfaceQt() : bitmap(1000, 2000, QImage::Format_RGB32), canvas(bitmap) {}
     Canvas& CanvasFenetre() override { return canvas; }
+    // The graph images as the window keeps them: a bitmap of the control's size.
+    Canvas* CanvasImage(Controle c) override {
+        const EtatControle& e = Controles[c];
+        Image& image = images[c];
+        if (!image.canvas || image.bitmap.width() != e.Largeur ||
+            image.bitmap.height() != e.Hauteur) {
+            image.canvas.reset();
+            image.bitmap =
+                QImage(std::max(e.Largeur, 1), std::max(e.Hauteur, 1), QImage::Format_RGB32);
+            image.canvas = std::make_unique<CanvasQt>(image.bitmap);
+        }
+        return image.canvas.get();
+    }
+    void Termine() {
+        canvas.Termine();
+        for (auto& [c, image] : images)
+            if (image.canvas) image.canvas->Termine();
+    }
+    struct Image {
+        QImage bitmap;
+        std::unique_ptr<CanvasQt> canvas;
+    };
     QImage bitmap;
     CanvasQt canvas;
+    std::map<Controle, Image> images;
 };
+
+// The bundled 200 mm F/6 example at its last series: two diameters measured.
+bool OuvreExemple(Document& doc, double jour) {
+    FichiersPosix fichiers;
+    DialoguesEnregistres dialogues;
+    return OuvreDocumentSansFenetre(doc,
+                                    std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc",
+                                    jour, std::nullopt, fichiers, dialogues);
+}
 
 void Remplit(Document& doc, double jour) {
     InitialiseDocument(doc, jour);
@@ -31,7 +73,8 @@ void Remplit(Document& doc, double jour) {
     doc.Epaisseur = 33;
     doc.TrouCentral = 40;
     doc.NombreZones = 5;
-    for (int i = 1; i <= 5; ++i) doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 20.0 * i;
+    for (int i = 1; i <= 5; ++i)
+        doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 20.0 * i;
 }
 
 QGuiApplication& Application() {
@@ -44,44 +87,78 @@ QGuiApplication& Application() {
     return application;
 }
 
-void BM_CaracteristiquesQt(benchmark::State& etat) {
-    Application();
+// A page drawer's world on a surface of type S, the document filled by `prepare`.
+template <typename S> struct Banc {
+    template <typename Prepare> explicit Banc(Prepare prepare) { ok = prepare(doc, systeme.Jour); }
     Document doc;
     test::SystemeFixe systeme;
-    Remplit(doc, systeme.Jour);
-    SurfaceQt surface;
+    S surface;
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = false;
     EtatPages etatPages;
     ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages};
+    bool ok = true;
+};
+
+bool Caracteristiques(Document& doc, double jour) {
+    Remplit(doc, jour);
+    return true;
+}
+
+void BM_CaracteristiquesQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(Caracteristiques);
     for (auto _ : etat) {
-        surface.Journal.clear();
-        AfficheCaracteristiques(page);
+        banc.surface.Journal.clear();
+        AfficheCaracteristiques(banc.page);
         // The window ends the painting before it shows the bitmap.
-        surface.canvas.Termine();
-        benchmark::DoNotOptimize(surface.bitmap.constBits());
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
     }
 }
 BENCHMARK(BM_CaracteristiquesQt)->Unit(benchmark::kMicrosecond);
 
 void BM_CaracteristiquesEnregistreur(benchmark::State& etat) {
-    Document doc;
-    test::SystemeFixe systeme;
-    Remplit(doc, systeme.Jour);
-    test::SurfaceFactice surface;
-    MiseEnPage miseEnPage;
-    CadresPage cadres;
-    bool modeImpression = false;
-    EtatPages etatPages;
-    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages};
+    Banc<test::SurfaceFactice> banc(Caracteristiques);
     for (auto _ : etat) {
-        surface.Journal.clear();
-        surface.Ecran.Traces.clear();
-        AfficheCaracteristiques(page);
-        benchmark::DoNotOptimize(surface.Ecran.Traces.data());
+        banc.surface.Journal.clear();
+        banc.surface.Ecran.Traces.clear();
+        AfficheCaracteristiques(banc.page);
+        benchmark::DoNotOptimize(banc.surface.Ecran.Traces.data());
     }
 }
 BENCHMARK(BM_CaracteristiquesEnregistreur)->Unit(benchmark::kMicrosecond);
+
+void BM_BulletinQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreExemple);
+    if (!banc.ok) etat.SkipWithError("exemple illisible");
+    for (auto _ : etat) {
+        banc.surface.Journal.clear();
+        AfficheBulletin(banc.page);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+    }
+    if (!banc.surface.Controles[Controle::Dessin2].Visible) etat.SkipWithError("graphes absents");
+}
+BENCHMARK(BM_BulletinQt)->Unit(benchmark::kMicrosecond);
+
+// The printed report as `tarvo --pdf` makes it: the screen drawing, then the paper page on
+// a PDF printer, written to a file.
+void BM_BulletinPdf(benchmark::State& etat) {
+    Application();
+    Document doc;
+    test::SystemeFixe systeme;
+    if (!OuvreExemple(doc, systeme.Jour)) etat.SkipWithError("exemple illisible");
+    const std::string sortie = "bench-bulletin.pdf";
+    for (auto _ : etat) {
+        const ResultatRendu rendu =
+            RendPageSansFenetre(doc, systeme, "bulletin", FormatRendu::Pdf, sortie);
+        if (!rendu.Reussi) etat.SkipWithError(rendu.Message.c_str());
+    }
+    std::remove(sortie.c_str());
+}
+BENCHMARK(BM_BulletinPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "ApplicationQt.h"
+#include "app/cli/DialoguesEnregistres.h"
+#include "app/cli/Ouverture.h"
 #include "document/Document.h"
+#include "platform/posix/FichiersPosix.h"
 #include "platform/qt/RenduSansFenetre.h"
 #include "support/SystemeFixe.h"
 
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -82,13 +87,52 @@ TEST_F(Rendu, PageSurPapier) {
     EXPECT_DOUBLE_EQ(doc.RayonCourbure, 2400);
 }
 
+// The report as a user sees it: the graphs and the memo laid on the page, the curves
+// drawn in the ten shades of their anti-aliasing.
+TEST_F(Rendu, BulletinAvecSesGraphesEtSonCommentaire) {
+    Document exemple;
+    FichiersPosix fichiers;
+    DialoguesEnregistres dialogues;
+    ASSERT_TRUE(OuvreDocumentSansFenetre(
+        exemple, std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc", systeme.Jour,
+        std::nullopt, fichiers, dialogues));
+    ResultatRendu r =
+        RendPageSansFenetre(exemple, systeme, "bulletin", FormatRendu::Png, Chemin("b.png"));
+    ASSERT_TRUE(r.Reussi) << r.Message;
+    const QImage image(QString::fromStdString(Chemin("b.png")));
+    // Taller than a screen page of 1000 px: the memo at the bottom is there, framed.
+    ASSERT_GT(image.height(), 1000);
+    int bordNote = 0;
+    for (int y = image.height() - 1; y > image.height() - 80 && bordNote == 0; --y)
+        if (image.pixelColor(300, y).lightness() < 160) bordNote = y;
+    EXPECT_GT(bordNote, 0);
+    // Greys between white and black along the curves, besides the plain lines.
+    std::set<int> gris;
+    for (int y = 300; y < image.height() - 80; ++y)
+        for (int x = 21; x < image.width() - 1; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() == c.green() && c.green() == c.blue() && c.red() > 0 && c.red() < 255)
+                gris.insert(c.red());
+        }
+    EXPECT_GE(gris.size(), 8u);
+
+    r = RendPageSansFenetre(exemple, systeme, "bulletin", FormatRendu::Pdf, Chemin("b.pdf"));
+    ASSERT_TRUE(r.Reussi) << r.Message;
+    QFile pdf(QString::fromStdString(Chemin("b.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray contenu = pdf.readAll();
+    EXPECT_EQ(contenu.count("/Type /Page\n") + contenu.count("/Type /Page>>") +
+                  contenu.count("/Type /Page "),
+              1);
+}
+
 TEST_F(Rendu, PagesRefusees) {
     ResultatRendu r =
         RendPageSansFenetre(doc, systeme, "feuille", FormatRendu::Png, Chemin("f.png"));
     EXPECT_FALSE(r.Reussi);
     EXPECT_EQ(r.Message, "La page « Feuille » n'est pas encore disponible.");
-    r = RendPageSansFenetre(doc, systeme, "Bulletin", FormatRendu::Pdf, Chemin("b.pdf"));
-    EXPECT_EQ(r.Message, "La page « Bulletin » n'est pas encore disponible.");
+    r = RendPageSansFenetre(doc, systeme, "mesures", FormatRendu::Pdf, Chemin("m.pdf"));
+    EXPECT_EQ(r.Message, "La page « Mesures » n'est pas encore disponible.");
     r = RendPageSansFenetre(doc, systeme, "accueil", FormatRendu::Png, Chemin("a.png"));
     EXPECT_FALSE(r.Reussi);
     EXPECT_EQ(r.Message,

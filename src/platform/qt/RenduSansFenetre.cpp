@@ -5,8 +5,8 @@
 #include "pages/IdentifiantsPages.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
-#include "platform/qt/Icones.h"
 #include "platform/qt/CanvasQt.h"
+#include "platform/qt/Icones.h"
 #include "platform/qt/Logo.h"
 
 #include <QGuiApplication>
@@ -24,8 +24,10 @@
 namespace tarvo {
 namespace {
 
-// Capacity of the page bitmap, as the window's.
-constexpr int CoteBitmap = 1000;
+// Capacity of the page bitmap, as the window's: every page is drawn before its height is
+// known, and the report with its two graphs passes 1000 px.
+constexpr int LargeurBitmap = 1000;
+constexpr int HauteurBitmap = 2000;
 // Resolution and unprintable margin of the PDF printer, those of a common laser printer.
 constexpr int PointsParPoucePdf = 600;
 constexpr double MargePdfMm = 5;
@@ -42,10 +44,12 @@ class SurfaceSansFenetre final : public Surface {
     };
 
     explicit SurfaceSansFenetre(std::string sortiePdf)
-        : bitmap_(CoteBitmap, CoteBitmap, QImage::Format_RGB32), ecran_(bitmap_),
+        : bitmap_(LargeurBitmap, HauteurBitmap, QImage::Format_RGB32), ecran_(bitmap_),
           sortiePdf_(std::move(sortiePdf)) {
         bitmap_.fill(Qt::white);
-        controles_[Controle::Fenetre] = {0, 0, CoteBitmap, CoteBitmap, true, false, 0};
+        controles_[Controle::Fenetre] = {0, 0, LargeurBitmap, LargeurBitmap, true, false, 0};
+        // The memo keeps its designed size.
+        controles_[Controle::Note] = {0, 0, 475, 61, false, false, -11};
         controles_[Controle::Logo] = {0, 0, CoteLogo, CoteLogo, false, false, 0};
         controles_[Controle::FormeParabolique] = {0, 0, 100, 17, false, true, -13};
         controles_[Controle::FormeSpherique] = {0, 0, 100, 17, false, false, -13};
@@ -175,7 +179,7 @@ class SurfaceSansFenetre final : public Surface {
         const EtatControle& n = controles_[Controle::Note];
         if (!n.Visible) return;
         p.save();
-        const QRect boite(n.Gauche, n.Haut, 475, 61);
+        const QRect boite(n.Gauche, n.Haut, n.Largeur, n.Hauteur);
         p.setPen(QColor(122, 122, 122));
         p.setBrush(noteLectureSeule_ ? QColor(240, 240, 240) : QColor(Qt::white));
         p.drawRect(boite.adjusted(0, 0, -1, -1));
@@ -224,7 +228,7 @@ class SurfaceSansFenetre final : public Surface {
     std::map<Controle, EtatControle> controles_;
     std::map<Controle, Image> images_;
     std::string note_;
-    int hautFiche_ = 26, largeurFiche_ = CoteBitmap, hauteurFiche_ = CoteBitmap;
+    int hautFiche_ = 26, largeurFiche_ = LargeurBitmap, hauteurFiche_ = LargeurBitmap;
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<CanvasQt> papier_;
     bool noteLectureSeule_ = false;
