@@ -114,16 +114,25 @@ std::optional<double> ConvertitNombre(std::string_view texte) {
     }
     if (separateurs > 1) return std::nullopt;
 
-    std::string a_convertir;
-    a_convertir.reserve(texte.size());
+    // Every number of a document passes here: the digits go through a buffer on the stack
+    // (the texts accepted above are never longer than the line they come from).
+    constexpr std::size_t Court = 64;
+    char court[Court];
+    std::string long_;
+    char* sortie = court;
+    if (texte.size() > Court) {
+        long_.resize(texte.size());
+        sortie = long_.data();
+    }
+    std::size_t n = 0;
     for (const char c : texte) {
         if (c == '.' || c == ',')
-            a_convertir += '.';
+            sortie[n++] = '.';
         else if (c != ' ')
-            a_convertir += c;
+            sortie[n++] = c;
     }
-    if (a_convertir.empty()) return 0.0;
-    return ConvertitChiffres(a_convertir);
+    if (n == 0) return 0.0;
+    return ConvertitChiffres(std::string_view(sortie, n));
 }
 
 double Nombre(std::string_view texte, Document& doc) {
