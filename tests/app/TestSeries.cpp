@@ -132,6 +132,18 @@ TEST_F(Series, UnFichierSupprimeOuChangeLaisseLaSerieEnMemoire) {
     EXPECT_EQ(p.Doc.Commentaire, "Série 3");
 }
 
+TEST_F(Series, ImprimerLeBulletinPasseParLeDialogueUneSeuleFois) {
+    banc.surface.ImpressionAcceptee = true;
+    ExecuteAction(p, A::Imprimer1);
+    EXPECT_EQ(banc.surface.DialoguesImpression, 1);
+    ASSERT_TRUE(banc.surface.Papier);
+    EXPECT_NE(banc.surface.Papier->Texte("Bulletin de contrôle du miroir parabolique"), nullptr);
+    EXPECT_NE(banc.surface.Papier->Texte("Série 3"), nullptr);
+    EXPECT_FALSE(p.Etat.ModeImpression);
+    AffichePage(p);
+    EXPECT_EQ(banc.surface.DialoguesImpression, 1);
+}
+
 // Boxes of a report as its drawer records them; each case clicks one point.
 TEST(CliqueBulletin, ChaqueZoneFaitCeQueDitLaPage) {
     CadresPage cadres;
