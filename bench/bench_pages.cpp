@@ -97,7 +97,8 @@ template <typename S> struct Banc {
     CadresPage cadres;
     bool modeImpression = false;
     EtatPages etatPages;
-    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages};
+    EtatSaisie saisie;
+    ContextePage page{doc, surface, systeme, miseEnPage, cadres, modeImpression, etatPages, saisie};
     bool ok = true;
 };
 

@@ -18,8 +18,8 @@ std::string SansBlancs(std::string_view texte) {
 
 void PlaceEditeurNom(Programme& p) {
     const std::string nom = SansBlancs(p.Doc.Intitule);
-    p.Etat.ChampCourant = 1;
-    p.Etat.TexteAvantSaisie = nom;
+    p.Etat.Saisie.ChampCourant = 1;
+    p.Etat.Saisie.TexteAvantSaisie = nom;
     p.principale.FixeTexteSaisie(nom);
     p.principale.FixeLongueurMaxSaisie(70);
     p.principale.FixeIndicationSaisie("Texte libre de 70 caractères maximum");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/EtatSaisie.h"
 #include "platform/Dialogues.h"
 
 #include <cstdint>
@@ -34,16 +35,8 @@ struct EtatProgramme {
     std::int32_t HauteurUtile = 0;
     std::int32_t LargeurUtile = 0;
 
-    // Current field of the editor `Saisie`: its kind (0 none) and the current cell.
-    std::uint32_t ChampCourant = 0;
-    double ValeurAvantSaisie = 0;
-    std::string TexteAvantSaisie;
-    std::int32_t NombreZonesAvantSaisie = 0;
-    std::int8_t ZoneCourante = 0;
-    std::int8_t LigneCourante = 0;
-    std::int8_t ColonneCourante = 0;
-    std::int8_t DiametreCourant = 0;
-    bool MasquerSaisie = false;
+    // Current field of the editor `Saisie`.
+    EtatSaisie Saisie;
 
     // Answer of the last save question.
     Reponse ReponseEnregistrer = Reponse::Non;

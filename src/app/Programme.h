@@ -63,7 +63,7 @@ class Programme {
 
     ContextePage Contexte() {
         return ContextePage{Doc,   surface,      services.systeme, Mise,
-                            Cadres, Etat.ModeImpression, Pages};
+                            Cadres, Etat.ModeImpression, Pages, Etat.Saisie};
     }
 
     Document Doc;

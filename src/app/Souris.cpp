@@ -10,7 +10,7 @@ void FicheFenetreMouseUp(Programme& p, int x, int y) {
     const std::string& page = p.Etat.PageCourante;
     if (page != PageBulletin && page != PageFeuille) return;
 
-    p.Etat.MasquerSaisie = true;
+    p.Etat.Saisie.MasquerSaisie = true;
     if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
     // The boxes of the drawing that was clicked: a redraw records new ones.
     const CadresPage cadres = p.Cadres;
@@ -28,7 +28,7 @@ void FicheFenetreMouseUp(Programme& p, int x, int y) {
             break;
         }
     }
-    if (p.Etat.MasquerSaisie) p.surface.AfficheControle(Controle::Saisie, false);
+    if (p.Etat.Saisie.MasquerSaisie) p.surface.AfficheControle(Controle::Saisie, false);
 }
 
 } // namespace tarvo

@@ -1,6 +1,7 @@
 #include "app/SurfaceProgramme.h"
 
 #include "app/MetAJourActions.h"
+#include "app/Principale.h"
 #include "app/Programme.h"
 
 #include <array>
@@ -40,6 +41,26 @@ void SurfaceProgramme::MetAJourVue() {
 
 bool SurfaceProgramme::MesuresActive() {
     return Programme_ != nullptr && Programme_->Actions.Active(Action::Mesures);
+}
+
+void SurfaceProgramme::FermeAides() {
+    if (Programme_) Programme_->principale.FermeAides();
+}
+
+void SurfaceProgramme::FixeTexteSaisie(const std::string& texte) {
+    if (Programme_) Programme_->principale.FixeTexteSaisie(texte);
+}
+
+void SurfaceProgramme::FixeLongueurMaxSaisie(int longueur) {
+    if (Programme_) Programme_->principale.FixeLongueurMaxSaisie(longueur);
+}
+
+void SurfaceProgramme::FixeIndicationSaisie(const std::string& indication) {
+    if (Programme_) Programme_->principale.FixeIndicationSaisie(indication);
+}
+
+void SurfaceProgramme::SelectionneSaisie() {
+    if (Programme_) Programme_->principale.SelectionneSaisie();
 }
 
 } // namespace tarvo

@@ -7,8 +7,9 @@ namespace tarvo {
 class Programme;
 
 // The part of the page surface that is the program's own: the pressed page button, the
-// help context and the print hint go to the program's state, and the drawers' calls to
-// `MetAJourActions` and `MetAJourVue` reach the program. The window (and the tests' fake
+// help context and the print hint go to the program's state, the drawers' calls to
+// `MetAJourActions` and `MetAJourVue` reach the program, and the editor's text and the
+// help windows go to the main window. The window (and the tests' fake
 // window) provide the rest.
 class SurfaceProgramme : public Surface {
   public:
@@ -20,6 +21,11 @@ class SurfaceProgramme : public Surface {
     void MetAJourActions() final;
     void MetAJourVue() final;
     bool MesuresActive() final;
+    void FermeAides() final;
+    void FixeTexteSaisie(const std::string& texte) final;
+    void FixeLongueurMaxSaisie(int longueur) final;
+    void FixeIndicationSaisie(const std::string& indication) final;
+    void SelectionneSaisie() final;
 
   private:
     Programme* Programme_ = nullptr;

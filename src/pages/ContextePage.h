@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "pages/Cadres.h"
 #include "pages/EtatPages.h"
+#include "pages/EtatSaisie.h"
 #include "pages/MiseEnPage.h"
 #include "pages/Surface.h"
 #include "platform/Systeme.h"
@@ -11,8 +12,9 @@ namespace tarvo {
 
 // What a page drawer works on, handed down together: the document, the window, the
 // system (decimal separator, short date), the shared layout state, the recorded boxes,
-// `ModeImpression`, which the print command sets and the print job clears, and the state
-// the drawers keep between drawings.
+// `ModeImpression`, which the print command sets and the print job clears, the state the
+// drawers keep between drawings, and the editor's current field (the measurement pages
+// place the editor on the current cell).
 struct ContextePage {
     Document& doc;
     Surface& surface;
@@ -21,6 +23,7 @@ struct ContextePage {
     CadresPage& cadres;
     bool& ModeImpression;
     EtatPages& etat;
+    EtatSaisie& saisie;
 };
 
 } // namespace tarvo

@@ -65,6 +65,13 @@ class Surface {
     // Font height of a control's text (negative: character height), as for the canvas.
     virtual void FixeHauteurPoliceControle(Controle controle, int hauteur) = 0;
 
+    // The floating editor `Saisie` besides its place and size: its text, maximum length,
+    // hint ("short|long") and the selection of its whole text.
+    virtual void FixeTexteSaisie(const std::string& texte) = 0;
+    virtual void FixeLongueurMaxSaisie(int longueur) = 0;
+    virtual void FixeIndicationSaisie(const std::string& indication) = 0;
+    virtual void SelectionneSaisie() = 0;
+
     // The comment memo `Note`: read-only (shown in the system's menu-bar colour) while an
     // older series is shown, editable (window colour) for the last one; its hint.
     virtual void FixeLectureSeuleNote(bool lectureSeule) = 0;
@@ -102,6 +109,8 @@ class Surface {
     virtual void MetAJourVue() = 0;
     // Whether the command `Mesures` is enabled: the series arrows browse only then.
     virtual bool MesuresActive() = 0;
+    // Closes every help window the program opened.
+    virtual void FermeAides() = 0;
 
     // Print job: shows the print dialog and begins a document on the chosen printer. The
     // canvas is the printable page (size and resolution of the printer), valid until

@@ -51,7 +51,9 @@ TEST(BulletinEtJson, LaPageMontreLesNombresDuJson) {
         CadresPage cadres;
         bool impression = false;
         EtatPages etat;
-        ContextePage page{pourPage, surface, systeme, miseEnPage, cadres, impression, etat};
+        EtatSaisie saisie;
+        ContextePage page{pourPage, surface,    systeme, miseEnPage,
+                          cadres,   impression, etat,    saisie};
         AfficheBulletin(page);
 
         const auto ecart = Valeurs(json, "EcartMax");

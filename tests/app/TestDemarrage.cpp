@@ -54,7 +54,7 @@ TEST_F(Demarrage, SansArgumentLaPageDesCaracteristiquesDUnDocumentVide) {
     EXPECT_EQ(saisie.Haut, nom.Haut);
     EXPECT_EQ(saisie.Largeur, nom.Droite - nom.Gauche);
     EXPECT_EQ(saisie.Hauteur, 24);
-    EXPECT_EQ(p.Etat.ChampCourant, 1u);
+    EXPECT_EQ(p.Etat.Saisie.ChampCourant, 1u);
     EXPECT_EQ(banc.principale.TexteSaisie, "");
     EXPECT_EQ(banc.principale.LongueurMax, 70);
     EXPECT_EQ(banc.principale.IndicationSaisie, "Texte libre de 70 caractères maximum");
@@ -73,7 +73,7 @@ TEST_F(Demarrage, FichierDAideAbsentLeDitEtContinue) {
     ASSERT_EQ(banc.dialogues.Messages.size(), 1u);
     EXPECT_EQ(banc.dialogues.Messages[0].Titre, "");
     EXPECT_EQ(banc.dialogues.Messages[0].Texte, "Le fichier d'aide est introuvable !");
-    EXPECT_EQ(p.Etat.ChampCourant, 1u);
+    EXPECT_EQ(p.Etat.Saisie.ChampCourant, 1u);
 }
 
 TEST_F(Demarrage, LesParametresSontAppliquesEtLesFichiersRecentsAuMenu) {

@@ -16,7 +16,7 @@ struct BancPage : ::testing::Test {
     BancPage() { InitialiseDocument(doc, systeme.Jour); }
 
     ContextePage Contexte() {
-        return ContextePage{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat};
+        return ContextePage{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat, saisie};
     }
     void Affiche() {
         ContextePage page = Contexte();
@@ -49,6 +49,7 @@ struct BancPage : ::testing::Test {
     CadresPage cadres;
     bool modeImpression = false;
     EtatPages etat;
+    EtatSaisie saisie;
 };
 
 } // namespace tarvo::test

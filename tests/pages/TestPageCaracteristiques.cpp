@@ -288,7 +288,7 @@ TEST_F(Page, PageElargieAuTitreEtALaDate) {
     struct SystemeDateLongue : SystemeFixe {
         std::string DateCourte(double) override { return "mercredi 9 décembre 2026"; }
     } longue;
-    ContextePage page{doc, surface, longue, miseEnPage, cadres, modeImpression, etat};
+    ContextePage page{doc, surface, longue, miseEnPage, cadres, modeImpression, etat, saisie};
     AfficheCaracteristiques(page);
     EXPECT_EQ(miseEnPage.LargeurPageMini, 103 + 338 + 10 + 24 * 6);
     EXPECT_EQ(Etat(Controle::Fenetre).Largeur, miseEnPage.LargeurPageMini);

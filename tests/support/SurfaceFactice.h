@@ -37,6 +37,12 @@ class SurfaceFactice : public Surface {
     void AfficheControle(Controle c, bool visible) override { Controles[c].Visible = visible; }
     bool ControleVisible(Controle c) override { return Controles[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int hauteur) override;
+    void FixeTexteSaisie(const std::string& texte) override { TexteSaisie = texte; }
+    void FixeLongueurMaxSaisie(int longueur) override { LongueurMaxSaisie = longueur; }
+    void FixeIndicationSaisie(const std::string& indication) override {
+        IndicationSaisie = indication;
+    }
+    void SelectionneSaisie() override { ++SelectionsSaisie; }
     void FixeLectureSeuleNote(bool lectureSeule) override { NoteLectureSeule = lectureSeule; }
     void FixeIndicationNote(const std::string& indication) override { IndicationNote = indication; }
     void CocheControle(Controle bouton, bool coche) override;
@@ -55,6 +61,7 @@ class SurfaceFactice : public Surface {
     void MetAJourActions() override { Journal.push_back("MetAJourActions"); }
     void MetAJourVue() override { Journal.push_back("MetAJourVue"); }
     bool MesuresActive() override { return Mesures; }
+    void FermeAides() override { Journal.push_back("FermeAides"); }
     Canvas* DebuteImpression() override;
     void TermineImpression() override { Journal.push_back("TermineImpression"); }
 
@@ -74,6 +81,9 @@ class SurfaceFactice : public Surface {
     int ContexteAide = 0;
     std::string TexteStatut = "?";
     std::string ConseilImprimer;
+    std::string TexteSaisie, IndicationSaisie;
+    int LongueurMaxSaisie = 0;
+    int SelectionsSaisie = 0;
     bool NoteLectureSeule = false;
     std::string IndicationNote = "?";
     // The state of the command `Mesures` that the drawers read.

@@ -5,6 +5,8 @@
 #include "pages/IdentifiantsPages.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
+#include "pages/PageFeuille.h"
+#include "pages/PageMesures.h"
 #include "platform/qt/CanvasQt.h"
 #include "platform/qt/Icones.h"
 #include "platform/qt/Logo.h"
@@ -85,6 +87,11 @@ class SurfaceSansFenetre final : public Surface {
     bool ControleVisible(Controle c) override { return controles_[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int h) override { controles_[c].HauteurPolice = h; }
     // No click behaviour to run: nobody is there to change the shape.
+    void FixeTexteSaisie(const std::string& texte) override { texteSaisie_ = texte; }
+    void FixeLongueurMaxSaisie(int) override {}
+    void FixeIndicationSaisie(const std::string&) override {}
+    void SelectionneSaisie() override {}
+    void FermeAides() override {}
     void FixeLectureSeuleNote(bool lectureSeule) override { noteLectureSeule_ = lectureSeule; }
     void FixeIndicationNote(const std::string&) override {}
     void FixeTexteNote(const std::string& texte) { note_ = texte; }
@@ -150,6 +157,7 @@ class SurfaceSansFenetre final : public Surface {
         }
         DessineFleches(p);
         DessineNote(p, cadre);
+        DessineSaisie(p, cadre);
         DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
         DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
         return cadre;
@@ -195,6 +203,24 @@ class SurfaceSansFenetre final : public Surface {
         p.restore();
     }
 
+    // The floating editor over its cell: a white box, its frame and its text.
+    void DessineSaisie(QPainter& p, const QImage& cadre) {
+        const EtatControle& e = controles_[Controle::Saisie];
+        if (!e.Visible || e.Largeur <= 0 || e.Hauteur <= 0) return;
+        p.save();
+        const QRect boite(e.Gauche, e.Haut, e.Largeur, e.Hauteur);
+        p.setPen(QColor(122, 122, 122));
+        p.setBrush(Qt::white);
+        p.drawRect(boite.adjusted(0, 0, -1, -1));
+        Police police;
+        police.Hauteur = e.HauteurPolice;
+        p.setFont(PoliceQt(police, cadre));
+        p.setPen(Qt::black);
+        p.drawText(boite.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(texteSaisie_));
+        p.restore();
+    }
+
     // A radio button as the window shows it: the round mark, then its bold caption.
     void DessineBouton(QPainter& p, const QImage& cadre, Controle c, const QString& libelle) {
         const EtatControle& b = controles_[c];
@@ -228,6 +254,7 @@ class SurfaceSansFenetre final : public Surface {
     std::map<Controle, EtatControle> controles_;
     std::map<Controle, Image> images_;
     std::string note_;
+    std::string texteSaisie_;
     int hautFiche_ = 26, largeurFiche_ = LargeurBitmap, hauteurFiche_ = LargeurBitmap;
     std::unique_ptr<QPrinter> imprimante_;
     std::unique_ptr<CanvasQt> papier_;
@@ -244,10 +271,17 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
     EtatPages etat;
-    ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat};
+    EtatSaisie saisie;
+    ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat, saisie};
     // A document just opened is not modified: its older series can be browsed.
     surface.FixeMesuresActive(CaracteristiquesValides(doc) && doc.NombreSeries > 0);
+    // The entry modes show the editor on the first cell, as their commands place it.
+    saisie.LigneCourante = saisie.ColonneCourante = saisie.DiametreCourant = 1;
     if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
+    if (page == "Feuille") AfficheFeuille(contexte);
+    if (page == "Mesures") AfficheMesures(contexte, ModeMesures::Consultation);
+    if (page == "NouvellesMesures") AfficheMesures(contexte, ModeMesures::Nouvelles);
+    if (page == "EditionMesures") AfficheMesures(contexte, ModeMesures::Edition);
     if (page == "Bulletin") AfficheBulletin(contexte);
     surface.FixeTexteNote(doc.Note);
 
@@ -267,10 +301,10 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
                                   FormatRendu format, const std::string& sortie) {
     const std::optional<std::string> identifiant = IdentifiantPage(page);
     if (!identifiant)
-        return {false, "Page inconnue : « " + std::string(page) +
-                           " » (caracteristiques, feuille, mesures ou bulletin)."};
-    if (*identifiant != "Caractéristiques" && *identifiant != "Bulletin")
-        return {false, "La page « " + *identifiant + " » n'est pas encore disponible."};
+        return {false,
+                "Page inconnue : « " + std::string(page) +
+                    " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures ou "
+                    "bulletin)."};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
         return Rend(doc, systeme, *identifiant, format, sortie);

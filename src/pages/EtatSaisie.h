@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarvo {
+
+// The current field of the floating editor `Saisie`: which value it edits and the current
+// cell of the measurement grids. The pages that place the editor read it, the data entry
+// moves it. Program state, never saved.
+struct EtatSaisie {
+    // Kind of the value edited (0: none, the state at start-up).
+    std::uint32_t ChampCourant = 0;
+    // The stored value when the editor was placed (for a reading, set by the measurements
+    // page at each drawing).
+    double ValeurAvantSaisie = 0;
+    std::string TexteAvantSaisie;
+    std::int32_t NombreZonesAvantSaisie = 0;
+    // Zone whose outer radius is edited.
+    std::int8_t ZoneCourante = 0;
+    // Current cell of the measurement grids: line 1..10, zone column 1..N, diameter 1 or 2.
+    std::int8_t LigneCourante = 0;
+    std::int8_t ColonneCourante = 0;
+    std::int8_t DiametreCourant = 0;
+    // Set by a click on the page, cleared when the click places the editor; while set, the
+    // measurement pages keep the editor hidden.
+    bool MasquerSaisie = false;
+};
+
+} // namespace tarvo

@@ -1,0 +1,9 @@
+#include "pages/PageFeuille.h"
+
+namespace tarvo {
+
+void AfficheFeuille(ContextePage& page) {
+    page.ModeImpression = false;
+}
+
+} // namespace tarvo
