@@ -104,6 +104,24 @@ void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule) {
     canvas.EcritTexte(71, y, intitule);
 }
 
+void CadreSelecteurSeries(Surface& surface, Canvas& canvas) {
+    for (const Controle precedente : {Controle::DownRelache, Controle::DownNeutre})
+        surface.PlaceControle(precedente, 20, 3);
+    for (const Controle suivante : {Controle::UpRelache, Controle::UpNeutre})
+        surface.PlaceControle(suivante, 100, 3);
+    canvas.Rectangle(19, 1, 117, 20);
+    canvas.Rectangle(37, 1, 100, 20);
+}
+
+void DessineNumeroSerie(Canvas& canvas, int serie) {
+    canvas.FixeNomPolice(PoliceArial);
+    canvas.FixeHauteurPolice(13);
+    canvas.FixeGras(false);
+    const std::string texte = "Série N°" + std::to_string(serie);
+    canvas.EcritTexte(36 + (64 - canvas.LargeurTexte(texte)) / 2,
+                      3 + (16 - canvas.HauteurTexte(texte)) / 2, texte);
+}
+
 int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
                         std::string_view date, bool nomGras) {
     const int largeurPage = canvas.Largeur();

@@ -50,6 +50,14 @@ int DessineDateEcran(Canvas& canvas, int abscisse, std::string_view date);
 // "de " ending at x = 67 and the name from x = 71, in the current font.
 void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule);
 
+// The series selector at the top left of the pages that browse the series: the arrows
+// placed at left 20 (previous series) and 100 (next series), top 3, the frame around them
+// and the frame between them that holds the series number.
+void CadreSelecteurSeries(Surface& surface, Canvas& canvas);
+
+// "Série N°" and the series number, Arial 13 regular, centred between the arrows.
+void DessineNumeroSerie(Canvas& canvas, int serie);
+
 // Paper header: title (with the shape suffix) at size 20 centred at y = 0, the date at
 // size 10 ending "MM" before the page's right edge and bottom-aligned with the title,
 // "de " and the name centred under the title when there is a name (bold when `nomGras`,

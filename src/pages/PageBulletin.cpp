@@ -23,7 +23,6 @@ constexpr int HauteurExposant = 11;
 constexpr int HauteurTitre = 20;
 // The title is redrawn at the height that makes it about 6500 / 20 = 325 px wide.
 constexpr int LargeurTitreVisee = 6500;
-constexpr int HauteurSerie = 13;
 constexpr int HauteurNotes = -11;
 constexpr int GaucheGraphes = 20;
 constexpr int HauteurGraphe = 250;
@@ -78,23 +77,7 @@ void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc) {
     if (surface.MesuresActive() && doc.NombreSeries > 1)
         surface.FixeTexteStatut(std::string(StatutSeries));
     VisibiliteFleches(surface, doc);
-    for (const Controle haut : {Controle::UpRelache, Controle::UpNeutre})
-        surface.PlaceControle(haut, 100, 3);
-    for (const Controle bas : {Controle::DownRelache, Controle::DownNeutre})
-        surface.PlaceControle(bas, 20, 3);
-    c.Rectangle(19, 1, 117, 20);
-    c.Rectangle(37, 1, 100, 20);
-    c.Rectangle(37, 1, 100, 20);
-}
-
-// "Série N°" and the series number, centred in the selector between the arrows.
-void NumeroSerie(Canvas& c, const Document& doc) {
-    c.FixeNomPolice(PoliceArial);
-    c.FixeHauteurPolice(HauteurSerie);
-    c.FixeGras(false);
-    const std::string texte = "Série N°" + std::to_string(doc.SerieCourante);
-    c.EcritTexte(36 + (64 - c.LargeurTexte(texte)) / 2, 3 + (16 - c.HauteurTexte(texte)) / 2,
-                 texte);
+    CadreSelecteurSeries(surface, c);
 }
 
 // Returns the y of the line under the title.
@@ -324,7 +307,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
 
     surface.FixeLargeurControle(Controle::Fenetre, largeurPage);
     surface.FixeLargeurFiche(largeurPage);
-    NumeroSerie(c, doc);
+    DessineNumeroSerie(c, doc.SerieCourante);
 
     const ResultatReduction res = CalculeBulletin(doc, page.etat.DiametresRetenus);
     if (res.DiametresRetenus >= 1 && res.DiametresRetenus <= 3)

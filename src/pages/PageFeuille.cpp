@@ -1,9 +1,194 @@
 #include "pages/PageFeuille.h"
 
+#include "optics/Feuille.h"
+#include "pages/EnteteEtPied.h"
+#include "pages/GrapheTolerances.h"
+#include "pages/Impression.h"
+#include "pages/MasqueNombre.h"
+#include "pages/PageFeuillePapier.h"
+#include "pages/TableFeuille.h"
+#include "pages/TextesComposes.h"
+#include "pages/TextesFeuille.h"
+
+#include <string>
+
 namespace tarvo {
+namespace {
+
+constexpr int LargeurPage = 545;
+constexpr int HauteurTitre = 24;
+constexpr int HauteurCorps = 16;
+constexpr int HauteurExposant = 11;
+constexpr int GaucheTexte = 20;
+constexpr int GaucheGraphe = 20;
+constexpr int HauteurGraphe = 450;
+constexpr double SeuilLongueur = 0.0001;
+// On screen the hole line is left out up to 1 mm.
+constexpr double SeuilTrouEcran = 1;
+
+// The body font's text height th and line step s.
+struct Corps {
+    int HauteurTexte = 0;
+    int Pas = 0;
+};
+
+void Prepare(Surface& surface, const MiseEnPage& m) {
+    surface.FermeAides();
+    EtatFenetrePage(surface, "Feuille");
+    surface.FixeHauteurControle(Controle::DessinF, HauteurGraphe);
+    surface.FixeLargeurControle(Controle::Fenetre,
+                                m.PetitesPolices ? LargeurPage : m.LargeurPageMini);
+    surface.FixeLargeurFiche(surface.LargeurControle(Controle::Fenetre));
+    surface.MetAJourActions();
+    Canvas& c = surface.CanvasFenetre();
+    c.FixeBrosse(Brosse{});
+    c.FixePlume(Plume{});
+    c.RemplitRectangle(0, 0, surface.LargeurControle(Controle::Fenetre),
+                       surface.HauteurControle(Controle::Fenetre));
+    for (const Controle cache :
+         {Controle::DownRelache, Controle::DownNeutre, Controle::UpRelache, Controle::UpNeutre,
+          Controle::Saisie, Controle::Note, Controle::Logo, Controle::Dessin, Controle::Dessin2,
+          Controle::FormeParabolique, Controle::FormeSpherique})
+        surface.AfficheControle(cache, false);
+}
+
+// The label, then the value ending the width of `echantillon` + 4 after the label, then
+// the unit.
+void LigneLongueur(Canvas& c, int x, int y, std::string_view libelle, double valeur,
+                   std::string_view echantillon, char sep) {
+    c.EcritTexte(x, y, libelle);
+    const int fin = x + c.LargeurTexte(libelle) + c.LargeurTexte(echantillon) + 4;
+    const std::string texte = FormateMasque(valeur, "#0.0", sep);
+    c.EcritTexte(fin - c.LargeurTexte(texte), y, texte);
+    c.EcritTexte(fin, y, " mm");
+}
+
+// The figures of the mirror from the first line at y; returns the y of the image-scale
+// line.
+int Figures(ContextePage& page, Canvas& c, const ResultatFeuille& f, int y, const Corps& corps,
+            int largeur) {
+    const Document& doc = page.doc;
+    const char sep = page.systeme.SeparateurDecimal();
+    const int xR = largeur * 6 / 10;
+    const int s = corps.Pas;
+    const HauteursTexte h{HauteurCorps, HauteurExposant};
+
+    LigneLongueur(c, GaucheTexte, y, "Diamètre optique = ", doc.Diametre, "1000.0", sep);
+    LigneLongueur(c, xR, y, "Distance Focale = ", doc.Focale, "30000,0", sep);
+
+    y += s;
+    const auto fd = RapportFDEcran(doc);
+    c.EcritTexte(GaucheTexte, y, "F/D = " + (fd ? FormateGeneral(*fd, sep) : std::string()));
+    c.EcritTexte(xR, y,
+                 "Rayon de courbure = " +
+                     FormateGeneral(RayonCourbureArrondi(f.RayonCourbure), sep) + " mm");
+
+    y += s;
+    EcritTacheDiffraction(c, GaucheTexte, y,
+                          FormateMasque(f.RayonTacheAngulaire, "#0.000", sep) +
+                              "\" = " + FormateMasque(f.RayonTache, "#0.00", sep),
+                          0);
+
+    if (doc.TrouCentral > SeuilTrouEcran) {
+        y += s;
+        c.EcritTexte(GaucheTexte, y,
+                     "Diamètre du trou central = " + FormateMasque(doc.TrouCentral, "#0.0", sep) +
+                         " mm");
+    }
+
+    y += s;
+    return EcritLignesMatiere(c, GaucheTexte, xR, largeur, y, s, SeuilLongueur, doc, f, sep, h);
+}
+
+// The zone table and its captions under the figures; returns the y of the last caption.
+int TableEcran(ContextePage& page, Canvas& c, const ResultatFeuille& f, int y, const Corps& corps,
+               int largeur) {
+    const int s = corps.Pas;
+    const int hauteurLigne = corps.HauteurTexte + 7;
+    GabaritTableFeuille g;
+    g.LargeurPage = largeur;
+    g.Haut = y + 2 * s;
+    g.HauteurLigne = hauteurLigne;
+    g.HauteurTexte = corps.HauteurTexte;
+    g.Hauteurs = {HauteurCorps, HauteurExposant};
+    y = DessineTableFeuille(c, page.miseEnPage, page.doc, f, g, page.systeme.SeparateurDecimal()) +
+        3 * hauteurLigne / 2;
+    EcritAuCentre(c, largeur, y, LegendeTableFeuille);
+    if (page.doc.TrouCentral > SeuilLongueur) {
+        y += s;
+        EcritAuCentre(c, largeur, y, NoteTrouFeuille);
+    }
+    return y;
+}
+
+// `DessinF` under the page bitmap, and the graph on it.
+void Graphe(ContextePage& page, const ResultatFeuille& f, const Corps& corps, int largeur) {
+    Surface& surface = page.surface;
+    const int largeurGraphe = largeur - GaucheGraphe;
+    surface.FixeLargeurControle(Controle::DessinF, largeurGraphe);
+    surface.FixeHauteurControle(Controle::DessinF, HauteurGraphe);
+    surface.PlaceControle(Controle::DessinF, GaucheGraphe,
+                          surface.HautControle(Controle::Fenetre) +
+                              surface.HauteurControle(Controle::Fenetre) + 1);
+    surface.AfficheControle(Controle::DessinF, true);
+    surface.AfficheControle(Controle::Dessin2, false);
+    if (Canvas* image = surface.CanvasImage(Controle::DessinF))
+        DessineGrapheTolerances(*image, largeurGraphe, HauteurGraphe,
+                                DonneesTolerances{f, page.doc.DiametreSerie, page.doc.TrouCentral,
+                                                  corps.HauteurTexte,
+                                                  page.systeme.SeparateurDecimal()});
+    surface.FixeHauteurFiche(surface.HautControle(Controle::DessinF) + HauteurGraphe + 1);
+}
+
+ResultatFeuille DessineEcran(ContextePage& page) {
+    Surface& surface = page.surface;
+    Document& doc = page.doc;
+    const MiseEnPage& m = page.miseEnPage;
+    Prepare(surface, m);
+    const ResultatFeuille f = CalculeFeuille(doc);
+
+    Canvas& c = surface.CanvasFenetre();
+    const int largeur = surface.LargeurControle(Controle::Fenetre);
+    const std::string titre = std::string(TitreFeuille) + SuffixeForme(doc.CoefDeformation);
+    int y = DessineTitreEcran(c, largeur, titre, HauteurTitre, m.PetitesPolices).Hauteur;
+    DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
+
+    c.FixePolice(Police{std::string(PoliceArial), HauteurCorps, true});
+    Corps corps;
+    corps.HauteurTexte = c.HauteurTexte("Bp");
+    corps.Pas = corps.HauteurTexte * 11 / 10;
+    if (!doc.Intitule.empty()) DessineNomEcran(c, y, doc.Intitule);
+    y += corps.Pas;
+
+    if (f.Calculee()) {
+        y = Figures(page, c, f, y, corps, largeur);
+        y = TableEcran(page, c, f, y, corps, largeur);
+    } else {
+        const auto raison = TexteEtatFeuille(f.Etat);
+        c.EcritTexte(GaucheTexte, y, raison[0]);
+        y += corps.Pas;
+        c.EcritTexte(GaucheTexte, y, raison[1]);
+    }
+    surface.FixeHauteurControle(Controle::Fenetre, y + corps.Pas);
+
+    if (f.Calculee()) {
+        Graphe(page, f, corps, largeur);
+    } else {
+        surface.AfficheControle(Controle::DessinF, false);
+        surface.FixeHauteurFiche(surface.HautControle(Controle::Fenetre) + y + corps.Pas);
+    }
+    surface.MetAJourVue();
+    return f;
+}
+
+} // namespace
 
 void AfficheFeuille(ContextePage& page) {
-    page.ModeImpression = false;
+    const ResultatFeuille f = DessineEcran(page);
+    if (page.ModeImpression)
+        TravailImpression(page, TitreFeuille, 0, [&page, &f](Canvas& c, int hauteurTitre) {
+            DessineFeuillePapier(page, f, c, hauteurTitre);
+        });
 }
 
 } // namespace tarvo

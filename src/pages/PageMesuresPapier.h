@@ -1,0 +1,19 @@
+#pragma once
+
+#include "pages/Canvas.h"
+#include "pages/ContextePage.h"
+
+#include <string_view>
+
+namespace tarvo {
+
+// Title of the printed measurements page, in every mode (the shape suffix is added).
+inline constexpr std::string_view TitrePapierMesures = "Mesures sur le miroir";
+
+// The body of the printed measurements page under the paper header whose title is
+// `hauteurTitre` high: the series number on the title line, the two grids laid out from
+// the printer's text metrics, and the footer. It prints the counts and means of the screen
+// drawing it follows.
+void DessineMesuresPapier(ContextePage& page, Canvas& c, int hauteurTitre);
+
+} // namespace tarvo
