@@ -7,6 +7,8 @@
 #include "document/Document.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
+#include "pages/PageFeuille.h"
+#include "pages/PageMesures.h"
 #include "platform/posix/FichiersPosix.h"
 #include "platform/qt/CanvasQt.h"
 #include "platform/qt/RenduSansFenetre.h"
@@ -144,6 +146,36 @@ void BM_BulletinQt(benchmark::State& etat) {
     if (!banc.surface.Controles[Controle::Dessin2].Visible) etat.SkipWithError("graphes absents");
 }
 BENCHMARK(BM_BulletinQt)->Unit(benchmark::kMicrosecond);
+
+// The work sheet with its tolerance graph, and the measurements page in its editing mode,
+// on the example document.
+void BM_FeuilleQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreExemple);
+    if (!banc.ok) etat.SkipWithError("exemple illisible");
+    for (auto _ : etat) {
+        banc.surface.Journal.clear();
+        AfficheFeuille(banc.page);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+    }
+    if (!banc.surface.Controles[Controle::DessinF].Visible) etat.SkipWithError("graphe absent");
+}
+BENCHMARK(BM_FeuilleQt)->Unit(benchmark::kMicrosecond);
+
+void BM_MesuresQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreExemple);
+    if (!banc.ok) etat.SkipWithError("exemple illisible");
+    banc.saisie.LigneCourante = banc.saisie.ColonneCourante = banc.saisie.DiametreCourant = 1;
+    for (auto _ : etat) {
+        banc.surface.Journal.clear();
+        AfficheMesures(banc.page, ModeMesures::Edition);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+    }
+}
+BENCHMARK(BM_MesuresQt)->Unit(benchmark::kMicrosecond);
 
 // The printed report as `tarvo --pdf` makes it: the screen drawing, then the paper page on
 // a PDF printer, written to a file.

@@ -3,6 +3,8 @@
 #include "app/Programme.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
+#include "pages/PageFeuille.h"
+#include "pages/PageMesures.h"
 
 namespace tarvo {
 
@@ -16,10 +18,14 @@ void AffichePage(Programme& p) {
         AfficheBulletin(contexte);
         // The drawer put the last series' comment back in the memo's text.
         p.principale.FixeTexteNote(p.Doc.Note);
-    } else {
-        // The work sheet and the measurements have no drawer in this program (their
-        // commands are disabled): nothing is drawn, so nothing is left to print either.
-        p.Etat.ModeImpression = false;
+    } else if (p.Etat.PageCourante == PageFeuille) {
+        AfficheFeuille(contexte);
+    } else if (p.Etat.PageCourante == PageMesures) {
+        AfficheMesures(contexte, ModeMesures::Consultation);
+    } else if (p.Etat.PageCourante == PageNouvellesMesures) {
+        AfficheMesures(contexte, ModeMesures::Nouvelles);
+    } else if (p.Etat.PageCourante == PageEditionMesures) {
+        AfficheMesures(contexte, ModeMesures::Edition);
     }
 }
 
@@ -36,6 +42,7 @@ void InitialiseDocumentFenetre(Programme& p) {
         p.Actions.Active(a, false);
     p.Actions.Active(Action::Imprimer1, true);
     p.principale.FixeTexteNote("");
+    p.Etat.NouvelleSerie = false;
     InitialiseDocument(p.Doc, p.services.systeme.Aujourdhui());
 }
 

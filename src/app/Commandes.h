@@ -38,6 +38,14 @@ void FileSave1Execute(Programme& p);
 void FileSaveAs1Execute(Programme& p);
 void ImprimerExecute(Programme& p);
 void EditeCaracteristiques1Execute(Programme& p);
+void Feuille_TravailExecute(Programme& p);
+void MesuresExecute(Programme& p);
+// A new series: appended after the series of the file (or in the place of an empty last
+// one), the grid cleared, the editor on its first cell.
+void NouvellesMesuresExecute(Programme& p);
+void EditionDesMesuresExecute(Programme& p);
+// Cancels the new series: the last saved series is read back, the editing page shown.
+void AnnulerExecute(Programme& p);
 void BulletinDeControleExecute(Programme& p);
 // F4 and F5.
 void PageMoinsExecute(Programme& p);

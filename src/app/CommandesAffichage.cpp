@@ -61,6 +61,21 @@ void ExecuteAction(Programme& p, Action a) {
     case Action::EditeCaracteristiques1:
         EditeCaracteristiques1Execute(p);
         break;
+    case Action::Feuille_Travail:
+        Feuille_TravailExecute(p);
+        break;
+    case Action::Mesures:
+        MesuresExecute(p);
+        break;
+    case Action::NouvellesMesures:
+        NouvellesMesuresExecute(p);
+        break;
+    case Action::EditionDesMesures:
+        EditionDesMesuresExecute(p);
+        break;
+    case Action::Annuler:
+        AnnulerExecute(p);
+        break;
     case Action::BulletinDeControle:
         BulletinDeControleExecute(p);
         break;

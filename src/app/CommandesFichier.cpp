@@ -59,6 +59,8 @@ void Enregistre(Programme& p, bool sousUnNouveauNom) {
         EnregistreSous(p.Doc, p.services, p.Histo);
     else
         EnregistreDocument(p.Doc, p.services, p.Histo);
+    // Saved, a new series is the file's last one.
+    if (p.Doc.EnregistrementReussi) p.Etat.NouvelleSerie = false;
 }
 
 // Saving before a command discards the document. True when the command may go on: the

@@ -43,20 +43,19 @@ bool CommandeDisponible(Action a) {
     case Action::Aide:
     case Action::Apropos:
     case Action::EditeCaracteristiques1:
-    case Action::BulletinDeControle:
-    case Action::PageMoins:
-    case Action::PagePlus:
-        return true;
-    // Pages, series and clipboard commands come with the work sheet, the measurements and
-    // the data entry.
-    case Action::Couper1:
-    case Action::Copier1:
-    case Action::Coller1:
     case Action::Feuille_Travail:
     case Action::Mesures:
     case Action::NouvellesMesures:
     case Action::EditionDesMesures:
+    case Action::BulletinDeControle:
+    case Action::PageMoins:
+    case Action::PagePlus:
     case Action::Annuler:
+        return true;
+    // The clipboard commands come with the data entry.
+    case Action::Couper1:
+    case Action::Copier1:
+    case Action::Coller1:
         return false;
     }
     return false;

@@ -38,6 +38,13 @@ struct EtatProgramme {
     // Current field of the editor `Saisie`.
     EtatSaisie Saisie;
 
+    // The series in memory is a new one, not in the file yet: appended after the file's
+    // series, or in the place of an empty last one. `SerieARelire` is the series of the file
+    // that cancelling it brings back (0: none, the document has no file series).
+    bool NouvelleSerie = false;
+    bool NouvelleAjoutee = false;
+    std::int32_t SerieARelire = 0;
+
     // Answer of the last save question.
     Reponse ReponseEnregistrer = Reponse::Non;
 

@@ -2,7 +2,8 @@
 
 namespace tarvo::test {
 
-std::string DocumentDeSeries(int series, const std::string& nom, double diametre, double focale) {
+std::string DocumentDeSeries(int series, const std::string& nom, double diametre, double focale,
+                             bool derniereVide) {
     auto nombre = [](double v) {
         std::string t = std::to_string(v);
         while (t.back() == '0')
@@ -18,7 +19,7 @@ std::string DocumentDeSeries(int series, const std::string& nom, double diametre
         texte += nombre(46000 + s) + nombre(diametre) + nombre(focale) + nombre(0);
         for (int k = 1; k <= 2; ++k)
             for (int j = 1; j <= 10; ++j) {
-                const bool lue = k == 1 && j == 1;
+                const bool lue = k == 1 && j == 1 && !(derniereVide && s == series);
                 texte += nombre(lue ? 1 : 0) + nombre(lue ? 1 + s / 10.0 : 0);
             }
         texte += "\"Série " + std::to_string(s) + "\"\r\n\"-\"\r\n";

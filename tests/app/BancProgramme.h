@@ -29,8 +29,9 @@ struct BancProgramme {
 };
 
 // A version-2 document file with one zone of radius 100 and `series` series; series s has
-// the reading s/10 + 1 on line 1 of diameter 1 (validated) and the comment "Série s".
+// the reading s/10 + 1 on line 1 of diameter 1 (validated) and the comment "Série s"; with
+// `derniereVide` the last series has no reading.
 std::string DocumentDeSeries(int series, const std::string& nom = "Essai", double diametre = 200,
-                             double focale = 1200);
+                             double focale = 1200, bool derniereVide = false);
 
 } // namespace tarvo::test

@@ -132,12 +132,12 @@ TEST(EtatActions, EtatInitialEtChangementsSignales) {
 
 TEST(EtatActions, AucuneCommandeAVenirNeFaitSemblantDeMarcher) {
     EtatActions actions;
-    for (A a : {A::Couper1, A::Copier1, A::Coller1, A::Feuille_Travail, A::Mesures,
-                A::NouvellesMesures, A::EditionDesMesures, A::Annuler})
+    for (A a : {A::Couper1, A::Copier1, A::Coller1})
         EXPECT_FALSE(ActionUtilisable(actions, a)) << Description(a).Nom;
-    for (A a :
-         {A::FileNew1, A::FileOpen1, A::FileSaveAs1, A::Imprimer1, A::FileExit1, A::Aide,
-          A::Apropos, A::EditeCaracteristiques1, A::BulletinDeControle, A::PageMoins, A::PagePlus})
+    for (A a : {A::FileNew1, A::FileOpen1, A::FileSaveAs1, A::Imprimer1, A::FileExit1, A::Aide,
+                A::Apropos, A::EditeCaracteristiques1, A::Feuille_Travail, A::Mesures,
+                A::NouvellesMesures, A::EditionDesMesures, A::BulletinDeControle, A::PageMoins,
+                A::PagePlus, A::Annuler})
         EXPECT_TRUE(ActionUtilisable(actions, a)) << Description(a).Nom;
 }
 

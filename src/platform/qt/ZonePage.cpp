@@ -185,6 +185,9 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Bouton_Annuler->setGeometry(467, 64, 75, 25);
     Bouton_Annuler->setToolTip("Annule la nouvelle série et retourne à la dernière série validée.");
     Bouton_Annuler->hide();
+    Bouton_Annuler->setFocusPolicy(Qt::NoFocus);
+    connect(Bouton_Annuler, &QPushButton::clicked, this,
+            [this] { Commande([](Programme& p) { ExecuteAction(p, Action::Annuler); }); });
     Controles[Controle::BoutonAnnuler] = Bouton_Annuler;
 
     TexteStatut = new QLabel(&fenetre);

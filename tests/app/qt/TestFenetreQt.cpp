@@ -125,16 +125,14 @@ TEST_F(FenetreQt, DemarrageSurLExempleEtEtatDesCommandes) {
     for (Action a :
          {Action::FileNew1, Action::FileOpen1, Action::FileSaveAs1, Action::Imprimer1,
           Action::FileExit1, Action::Aide, Action::Apropos, Action::EditeCaracteristiques1,
-          Action::BulletinDeControle, Action::PageMoins, Action::PagePlus})
+          Action::Feuille_Travail, Action::Mesures, Action::NouvellesMesures,
+          Action::EditionDesMesures, Action::BulletinDeControle, Action::PageMoins,
+          Action::PagePlus, Action::Annuler})
         EXPECT_TRUE(actif(a)) << Description(a).Nom;
-    // Not modified: nothing to save. The pages still to come stay disabled even though
-    // the mirror is complete.
-    EXPECT_TRUE(p.Actions.Active(Action::Feuille_Travail));
-    for (Action a : {Action::FileSave1, Action::Couper1, Action::Copier1, Action::Coller1,
-                     Action::Feuille_Travail, Action::Mesures, Action::NouvellesMesures,
-                     Action::EditionDesMesures, Action::Annuler})
+    // Not modified: nothing to save; the clipboard follows the editor's focus.
+    for (Action a : {Action::FileSave1, Action::Couper1, Action::Copier1, Action::Coller1})
         EXPECT_FALSE(actif(a)) << Description(a).Nom;
-    EXPECT_FALSE(fenetre->BoutonQt(Bouton::ToolTravail)->isEnabled());
+    EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolTravail)->isEnabled());
     EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolCaracteristiques)->isChecked());
     EXPECT_FALSE(fenetre->BoutonQt(Bouton::ToolBulletin)->isChecked());
 

@@ -1,0 +1,100 @@
+#include "app/Commandes.h"
+#include "app/LectureSerie.h"
+#include "app/MetAJourActions.h"
+#include "app/Principale.h"
+#include "app/Programme.h"
+
+#include <algorithm>
+
+namespace tarvo {
+
+namespace {
+
+// The editor on the first cell of the grid, for a reading.
+void PremiereCellule(Programme& p) {
+    EtatSaisie& s = p.Etat.Saisie;
+    s.DiametreCourant = 1;
+    s.LigneCourante = 1;
+    s.ColonneCourante = 1;
+    s.ChampCourant = 9;
+}
+
+// The measurement commands show the editor once after their own redraw.
+void MontreEditeur(Programme& p) {
+    p.surface.AfficheControle(Controle::Saisie, true);
+    p.principale.DonneFocusSaisie();
+}
+
+} // namespace
+
+void Feuille_TravailExecute(Programme& p) {
+    if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
+    p.Etat.PageCourante = PageFeuille;
+    AffichePage(p);
+}
+
+void MesuresExecute(Programme& p) {
+    p.Etat.PageCourante = PageMesures;
+    p.surface.AfficheControle(Controle::Saisie, false);
+    AffichePage(p);
+}
+
+void NouvellesMesuresExecute(Programme& p) {
+    ValideEditeur(p);
+    Document& doc = p.Doc;
+    EtatProgramme& etat = p.Etat;
+    etat.PageCourante = PageNouvellesMesures;
+    MetAJourActions(doc, p.Actions);
+    // The series of the file stay where they are: the new one goes after the last, or takes
+    // its place when the last series in memory has no reading (so that no empty series piles
+    // up). A series shown while browsing is never the place of the new one.
+    const bool fichier = !doc.NomFichier.empty();
+    const bool derniereVide = !SerieNonVide(doc) && doc.SerieCourante >= doc.NombreSeries;
+    if (!etat.NouvelleSerie) {
+        etat.NouvelleAjoutee = !derniereVide;
+        etat.SerieARelire = fichier ? std::max(doc.NombreSeries, 0) : 0;
+        if (etat.NouvelleAjoutee) ++doc.NombreSeries;
+    }
+    doc.NombreSeries = std::max(doc.NombreSeries, 1);
+    doc.SerieCourante = doc.NombreSeries;
+    etat.NouvelleSerie = true;
+    MetAJourActions(doc, p.Actions);
+
+    for (auto& zone : doc.Lectures)
+        for (auto& ligne : zone)
+            ligne = {};
+    etat.Saisie.ChampCourant = 0;
+    doc.DateSerie = p.services.systeme.Aujourdhui();
+    doc.Commentaire.clear();
+    doc.Note.clear();
+    p.principale.FixeTexteNote("");
+    PremiereCellule(p);
+    doc.RetenirD1 = doc.RetenirD2 = true;
+    AffichePage(p);
+    MontreEditeur(p);
+}
+
+void EditionDesMesuresExecute(Programme& p) {
+    p.Etat.PageCourante = PageEditionMesures;
+    PremiereCellule(p);
+    p.Doc.SerieCourante = p.Doc.NombreSeries;
+    AffichePage(p);
+    MontreEditeur(p);
+}
+
+void AnnulerExecute(Programme& p) {
+    EtatProgramme& etat = p.Etat;
+    // The last saved series comes back as it is in the file; without a series in the file
+    // there is nothing to come back to, and the series in memory stays.
+    if (etat.NouvelleSerie) {
+        if (etat.SerieARelire < 1)
+            etat.NouvelleSerie = false;
+        else if (LitSerie(p, etat.SerieARelire, etat.SerieARelire))
+            etat.NouvelleSerie = false;
+    }
+    etat.PageCourante = PageEditionMesures;
+    MetAJourActions(p.Doc, p.Actions);
+    AffichePage(p);
+}
+
+} // namespace tarvo
