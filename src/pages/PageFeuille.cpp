@@ -10,6 +10,7 @@
 #include "pages/TextesComposes.h"
 #include "pages/TextesFeuille.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tarvo {
@@ -32,12 +33,22 @@ struct Corps {
     int Pas = 0;
 };
 
-void Prepare(Surface& surface, const MiseEnPage& m) {
+// Width of the centred zone table with the labels' overhang (the width of "M") and the
+// page's margin on both sides: ten zones pass 545 px, and the page widens rather than cut
+// the labels and the last columns off.
+int LargeurTable(Canvas& c, const Document& doc) {
+    c.FixePolice(Police{std::string(PoliceArial), HauteurCorps, true});
+    const int colonnes = ZonesUtilisees(doc) + 1;
+    return colonnes * c.LargeurTexte("00000.0") + 2 * (c.LargeurTexte("M") + GaucheTexte);
+}
+
+void Prepare(Surface& surface, const MiseEnPage& m, const Document& doc) {
     surface.FermeAides();
     EtatFenetrePage(surface, "Feuille");
     surface.FixeHauteurControle(Controle::DessinF, HauteurGraphe);
     surface.FixeLargeurControle(Controle::Fenetre,
-                                m.PetitesPolices ? LargeurPage : m.LargeurPageMini);
+                                std::max(m.PetitesPolices ? LargeurPage : m.LargeurPageMini,
+                                         LargeurTable(surface.CanvasFenetre(), doc)));
     surface.FixeLargeurFiche(surface.LargeurControle(Controle::Fenetre));
     surface.MetAJourActions();
     Canvas& c = surface.CanvasFenetre();
@@ -144,7 +155,7 @@ ResultatFeuille DessineEcran(ContextePage& page) {
     Surface& surface = page.surface;
     Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    Prepare(surface, m);
+    Prepare(surface, m, doc);
     const ResultatFeuille f = CalculeFeuille(doc);
 
     Canvas& c = surface.CanvasFenetre();

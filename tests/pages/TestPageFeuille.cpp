@@ -93,13 +93,15 @@ TEST_F(Feuille, PageEcranEtOrdre) {
 }
 
 TEST_F(Feuille, ColonnesCentrees) {
-    // x0 = (545 - 49 (N + 1)) div 2; the rules from x0 - 7, 2 px after column 0.
-    for (const auto& [n, x0] : {std::pair{2, 199}, {10, 3}}) {
+    // x0 = (W - 49 (N + 1)) div 2; the rules from x0 - 7, 2 px after column 0. Ten zones
+    // widen the page to 11 x 49 + 2 x (7 + 20) = 593 px, so that no label is cut off.
+    for (const auto& [n, x0] : {std::pair{2, 199}, {10, 27}}) {
         doc.NombreZones = n;
         for (int z = 1; z <= n; ++z)
             doc.Zones[static_cast<std::size_t>(z)][RayonExterieur] = 100.0 * z / n;
         Affiche();
         EXPECT_EQ(TexteEcran("Zones").X1, x0 + (49 - 35) / 2) << n;
+        EXPECT_EQ(Etat(Controle::Fenetre).Largeur, n == 10 ? 593 : 545);
         const auto numeros = surface.Ecran.DuGenre(G::Texte);
         EXPECT_TRUE(
             std::any_of(numeros.begin(), numeros.end(), [&, n = n, x0 = x0](const Trace& t) {
