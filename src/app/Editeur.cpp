@@ -1,6 +1,8 @@
 #include "app/Commandes.h"
+#include "app/MetAJourActions.h"
 #include "app/Principale.h"
 #include "app/Programme.h"
+#include "entry/Valide.h"
 
 #include <string_view>
 
@@ -8,7 +10,7 @@ namespace tarvo {
 
 namespace {
 
-std::string SansBlancs(std::string_view texte) {
+std::string SansBlancsAutour(std::string_view texte) {
     const auto debut = texte.find_first_not_of(' ');
     if (debut == std::string_view::npos) return {};
     return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
@@ -17,7 +19,7 @@ std::string SansBlancs(std::string_view texte) {
 } // namespace
 
 void PlaceEditeurNom(Programme& p) {
-    const std::string nom = SansBlancs(p.Doc.Intitule);
+    const std::string nom = SansBlancsAutour(p.Doc.Intitule);
     p.Etat.Saisie.ChampCourant = 1;
     p.Etat.Saisie.TexteAvantSaisie = nom;
     p.principale.FixeTexteSaisie(nom);
@@ -29,8 +31,17 @@ void PlaceEditeurNom(Programme& p) {
     p.surface.FixeLargeurControle(Controle::Saisie, cadre.Droite - cadre.Gauche);
 }
 
-// The editor is read-only as long as typed values cannot be checked and stored: it never
-// holds a value to commit.
-void ValideEditeur(Programme&) {}
+void ValideEditeur(Programme& p) {
+    ContexteSaisie contexte = p.Saisie();
+    Valide(contexte);
+}
+
+void ProgrammePourSaisie::AffichePage() {
+    tarvo::AffichePage(Programme_);
+}
+
+void ProgrammePourSaisie::MetAJourActions() {
+    tarvo::MetAJourActions(Programme_.Doc, Programme_.Actions);
+}
 
 } // namespace tarvo

@@ -12,6 +12,7 @@ class Principale {
     virtual ~Principale() = default;
 
     // The floating editor `Saisie`.
+    virtual std::string TexteSaisie() = 0;
     virtual void FixeTexteSaisie(const std::string& texte) = 0;
     virtual void FixeLongueurMaxSaisie(int longueur) = 0;
     virtual void FixeIndicationSaisie(const std::string& indication) = 0;

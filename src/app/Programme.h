@@ -5,6 +5,7 @@
 #include "app/Vue.h"
 #include "document/Document.h"
 #include "document/Historique.h"
+#include "entry/ContexteSaisie.h"
 #include "pages/Cadres.h"
 #include "pages/ContextePage.h"
 #include "pages/MiseEnPage.h"
@@ -14,6 +15,18 @@
 namespace tarvo {
 
 class Principale;
+class Programme;
+
+// The program as the data entry sees it: its redraw and its action update.
+class ProgrammePourSaisie final : public ProgrammeSaisie {
+  public:
+    explicit ProgrammePourSaisie(Programme& p) : Programme_(p) {}
+    void AffichePage() override;
+    void MetAJourActions() override;
+
+  private:
+    Programme& Programme_;
+};
 
 // The window as the document code sees it, with the Save command's state kept with the
 // other actions: the recent-file refresh enables it there.
@@ -61,9 +74,23 @@ class Programme {
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
 
+    ContexteSaisie Saisie() {
+        return ContexteSaisie{Doc,
+                              Etat.Saisie,
+                              Cadres,
+                              Mise,
+                              Pages,
+                              surface,
+                              services.dialogues,
+                              services.systeme,
+                              Etat.PageCourante,
+                              Etat.MessageAffiche,
+                              PourSaisie};
+    }
+
     ContextePage Contexte() {
-        return ContextePage{Doc,   surface,      services.systeme, Mise,
-                            Cadres, Etat.ModeImpression, Pages, Etat.Saisie};
+        return ContextePage{Doc,   surface,    services.systeme, Mise, Cadres, Etat.ModeImpression,
+                            Pages, Etat.Saisie};
     }
 
     Document Doc;
@@ -82,6 +109,7 @@ class Programme {
     Surface& surface;
     Principale& principale;
     Vue vue;
+    ProgrammePourSaisie PourSaisie{*this};
 };
 
 } // namespace tarvo

@@ -47,6 +47,10 @@ void SurfaceProgramme::FermeAides() {
     if (Programme_) Programme_->principale.FermeAides();
 }
 
+std::string SurfaceProgramme::TexteSaisie() {
+    return Programme_ ? Programme_->principale.TexteSaisie() : std::string();
+}
+
 void SurfaceProgramme::FixeTexteSaisie(const std::string& texte) {
     if (Programme_) Programme_->principale.FixeTexteSaisie(texte);
 }

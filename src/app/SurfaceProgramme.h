@@ -22,6 +22,7 @@ class SurfaceProgramme : public Surface {
     void MetAJourVue() final;
     bool MesuresActive() final;
     void FermeAides() final;
+    std::string TexteSaisie() final;
     void FixeTexteSaisie(const std::string& texte) final;
     void FixeLongueurMaxSaisie(int longueur) final;
     void FixeIndicationSaisie(const std::string& indication) final;

@@ -25,6 +25,9 @@ struct EtatSaisie {
     // Set by a click on the page, cleared when the click places the editor; while set, the
     // measurement pages keep the editor hidden.
     bool MasquerSaisie = false;
+    // After a rejection the editor's text still belongs to the rejected field, whatever
+    // kind was made current: no validation stores it until the next placement.
+    bool TexteRejete = false;
 };
 
 } // namespace tarvo

@@ -67,6 +67,7 @@ class Surface {
 
     // The floating editor `Saisie` besides its place and size: its text, maximum length,
     // hint ("short|long") and the selection of its whole text.
+    virtual std::string TexteSaisie() = 0;
     virtual void FixeTexteSaisie(const std::string& texte) = 0;
     virtual void FixeLongueurMaxSaisie(int longueur) = 0;
     virtual void FixeIndicationSaisie(const std::string& indication) = 0;

@@ -92,7 +92,8 @@ class SurfaceProgrammeFactice : public SurfaceProgramme, public GeometrieVue {
 // windows, and the end of the program.
 class PrincipaleFactice : public Principale {
   public:
-    void FixeTexteSaisie(const std::string& texte) override { TexteSaisie = texte; }
+    std::string TexteSaisie() override { return TexteSaisie_; }
+    void FixeTexteSaisie(const std::string& texte) override { TexteSaisie_ = texte; }
     void FixeLongueurMaxSaisie(int longueur) override { LongueurMax = longueur; }
     void FixeIndicationSaisie(const std::string& indication) override {
         IndicationSaisie = indication;
@@ -107,7 +108,7 @@ class PrincipaleFactice : public Principale {
     void AfficheAPropos() override { ++APropos; }
     void Termine() override { Termine_ = true; }
 
-    std::string TexteSaisie, IndicationSaisie, Note = "?";
+    std::string TexteSaisie_, IndicationSaisie, Note = "?";
     int LongueurMax = 0;
     bool FocusSaisie = false, SaisieEtNoteActives = true, BarreOutilsActive = false;
     std::vector<std::string> PagesAide;

@@ -65,7 +65,7 @@ TEST_F(Commandes, NouveauSurUnDocumentModifieAnnulerGardeTout) {
     EXPECT_TRUE(p.Doc.Modifie);
     // The page set by the command is the one drawn.
     EXPECT_EQ(p.Etat.PageCourante, "Caractéristiques");
-    EXPECT_EQ(banc.principale.TexteSaisie, "Miroir");
+    EXPECT_EQ(banc.principale.TexteSaisie_, "Miroir");
 }
 
 TEST_F(Commandes, OuvrirRepondreNonPuisAnnulerLeDialogueLaisseUnDocumentVide) {
@@ -89,7 +89,7 @@ TEST_F(Commandes, OuvrirUnDocumentLeMontreEtLeMetEnTeteDesRecents) {
     EXPECT_EQ(p.Doc.NomPropose, "/m/essai.bdc");
     EXPECT_EQ(p.Doc.NombreSeries, 2);
     EXPECT_EQ(banc.fenetre.MenuLibelle[1], "&1 /m/essai.bdc");
-    EXPECT_EQ(banc.principale.TexteSaisie, "Newton 200");
+    EXPECT_EQ(banc.principale.TexteSaisie_, "Newton 200");
     EXPECT_FALSE(p.Actions.Active(A::FileSave1));
 }
 

@@ -55,7 +55,7 @@ TEST_F(Demarrage, SansArgumentLaPageDesCaracteristiquesDUnDocumentVide) {
     EXPECT_EQ(saisie.Largeur, nom.Droite - nom.Gauche);
     EXPECT_EQ(saisie.Hauteur, 24);
     EXPECT_EQ(p.Etat.Saisie.ChampCourant, 1u);
-    EXPECT_EQ(banc.principale.TexteSaisie, "");
+    EXPECT_EQ(banc.principale.TexteSaisie_, "");
     EXPECT_EQ(banc.principale.LongueurMax, 70);
     EXPECT_EQ(banc.principale.IndicationSaisie, "Texte libre de 70 caractères maximum");
 
@@ -107,7 +107,7 @@ TEST_F(Demarrage, LesEtapesDansLOrdreAideParametresPuisDocument) {
     EXPECT_EQ(banc.fenetre.LargeurCourante, 600);
     EXPECT_EQ(p.Histo[1], "/m/b.bdc ");
     EXPECT_EQ(p.Histo[2], "");
-    EXPECT_EQ(banc.principale.TexteSaisie, "B");
+    EXPECT_EQ(banc.principale.TexteSaisie_, "B");
 }
 
 TEST_F(Demarrage, UnCheminCoupeAuxBlancsEstRecolle) {
@@ -122,7 +122,7 @@ TEST_F(Demarrage, UnCheminCoupeAuxBlancsEstRecolle) {
     EXPECT_EQ(p.Doc.NombreSeries, 3);
     EXPECT_EQ(p.Doc.Commentaire, "Série 3");
     EXPECT_EQ(banc.fenetre.MenuLibelle[1], "&1 /home/jo/Mes miroirs/essai.bdc ");
-    EXPECT_EQ(banc.principale.TexteSaisie, "Mon 200");
+    EXPECT_EQ(banc.principale.TexteSaisie_, "Mon 200");
     // Opened and unchanged: nothing to save; the mirror is complete, so its pages are
     // available to the rules.
     EXPECT_FALSE(p.Actions.Active(A::FileSave1));

@@ -191,7 +191,7 @@ TEST_F(Mesures, EditeurSurLaCellule) {
         EXPECT_EQ(std::tuple(e.Gauche, e.Haut, e.Largeur, e.Hauteur, e.Visible),
                   std::tuple(106 + (colonne - 1) * 56, (diametre == 1 ? 88 : 416) + ligne * 24 + 1,
                              56, 24, true));
-        EXPECT_EQ(surface.TexteSaisie, cas.Texte);
+        EXPECT_EQ(surface.TexteSaisie_, cas.Texte);
         EXPECT_DOUBLE_EQ(saisie.ValeurAvantSaisie, cas.Avant);
     }
     EXPECT_EQ(surface.LongueurMaxSaisie, 7);

@@ -37,7 +37,8 @@ class SurfaceFactice : public Surface {
     void AfficheControle(Controle c, bool visible) override { Controles[c].Visible = visible; }
     bool ControleVisible(Controle c) override { return Controles[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int hauteur) override;
-    void FixeTexteSaisie(const std::string& texte) override { TexteSaisie = texte; }
+    std::string TexteSaisie() override { return TexteSaisie_; }
+    void FixeTexteSaisie(const std::string& texte) override { TexteSaisie_ = texte; }
     void FixeLongueurMaxSaisie(int longueur) override { LongueurMaxSaisie = longueur; }
     void FixeIndicationSaisie(const std::string& indication) override {
         IndicationSaisie = indication;
@@ -81,7 +82,7 @@ class SurfaceFactice : public Surface {
     int ContexteAide = 0;
     std::string TexteStatut = "?";
     std::string ConseilImprimer;
-    std::string TexteSaisie, IndicationSaisie;
+    std::string TexteSaisie_, IndicationSaisie;
     int LongueurMaxSaisie = 0;
     int SelectionsSaisie = 0;
     bool NoteLectureSeule = false;

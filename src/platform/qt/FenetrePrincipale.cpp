@@ -209,6 +209,10 @@ void FenetrePrincipale::AfficheSeparateurHistorique(bool visible) {
     N2->setVisible(visible);
 }
 
+std::string FenetrePrincipale::TexteSaisie() {
+    return Zone_->Saisie->text().toStdString();
+}
+
 void FenetrePrincipale::FixeTexteSaisie(const std::string& texte) {
     Zone_->Saisie->setText(QString::fromStdString(texte));
 }

@@ -69,6 +69,7 @@ class FenetrePrincipale final : public QMainWindow,
     void ActiveEnregistrer(bool) override {}
 
     // Principale
+    std::string TexteSaisie() override;
     void FixeTexteSaisie(const std::string& texte) override;
     void FixeLongueurMaxSaisie(int longueur) override;
     void FixeIndicationSaisie(const std::string& indication) override;

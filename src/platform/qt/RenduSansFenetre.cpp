@@ -87,6 +87,7 @@ class SurfaceSansFenetre final : public Surface {
     bool ControleVisible(Controle c) override { return controles_[c].Visible; }
     void FixeHauteurPoliceControle(Controle c, int h) override { controles_[c].HauteurPolice = h; }
     // No click behaviour to run: nobody is there to change the shape.
+    std::string TexteSaisie() override { return texteSaisie_; }
     void FixeTexteSaisie(const std::string& texte) override { texteSaisie_ = texte; }
     void FixeLongueurMaxSaisie(int) override {}
     void FixeIndicationSaisie(const std::string&) override {}
