@@ -10,13 +10,11 @@
 #include "pages/PageFeuille.h"
 #include "pages/PageMesures.h"
 #include "platform/posix/FichiersPosix.h"
-#include "platform/qt/CanvasQt.h"
+#include "SurfaceQt.h"
 #include "platform/qt/RenduSansFenetre.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
 
-#include <QGuiApplication>
-#include <QImage>
 
 #include <benchmark/benchmark.h>
 
@@ -27,36 +25,8 @@
 namespace {
 
 using namespace tarvo;
-
-struct SurfaceQt : test::SurfaceFactice {
-    SurfaceQt() : bitmap(1000, 2000, QImage::Format_RGB32), canvas(bitmap) {}
-    Canvas& CanvasFenetre() override { return canvas; }
-    // The graph images as the window keeps them: a bitmap of the control's size.
-    Canvas* CanvasImage(Controle c) override {
-        const EtatControle& e = Controles[c];
-        Image& image = images[c];
-        if (!image.canvas || image.bitmap.width() != e.Largeur ||
-            image.bitmap.height() != e.Hauteur) {
-            image.canvas.reset();
-            image.bitmap =
-                QImage(std::max(e.Largeur, 1), std::max(e.Hauteur, 1), QImage::Format_RGB32);
-            image.canvas = std::make_unique<CanvasQt>(image.bitmap);
-        }
-        return image.canvas.get();
-    }
-    void Termine() {
-        canvas.Termine();
-        for (auto& [c, image] : images)
-            if (image.canvas) image.canvas->Termine();
-    }
-    struct Image {
-        QImage bitmap;
-        std::unique_ptr<CanvasQt> canvas;
-    };
-    QImage bitmap;
-    CanvasQt canvas;
-    std::map<Controle, Image> images;
-};
+using bench::Application;
+using bench::SurfaceQt;
 
 // The bundled 200 mm F/6 example at its last series: two diameters measured.
 bool OuvreExemple(Document& doc, double jour) {
@@ -79,15 +49,6 @@ void Remplit(Document& doc, double jour) {
         doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 20.0 * i;
 }
 
-QGuiApplication& Application() {
-    static int argc = 3;
-    static char nom[] = "bench_pages";
-    static char option[] = "-platform";
-    static char plateforme[] = "offscreen";
-    static char* argv[] = {nom, option, plateforme, nullptr};
-    static QGuiApplication application(argc, argv);
-    return application;
-}
 
 // A page drawer's world on a surface of type S, the document filled by `prepare`.
 template <typename S> struct Banc {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Actions.h"
+#include "app/Principale.h"
 #include "platform/Dialogues.h"
 
 #include <string>
@@ -75,6 +76,16 @@ void FicheFenetreMouseUp(Programme& p, int x, int y);
 char32_t FicheNoteKeyPress(Programme& p, const std::string& texteMemo, char32_t caractere);
 void FicheNoteChange(Programme& p, const std::string& texteMemo);
 void FicheNoteExit(Programme& p, const std::string& texteMemo);
+void FicheNoteEnter(Programme& p, bool texteDansPressePapiers);
+
+// The editor gained the focus: cut and copy available, paste when the clipboard holds text.
+void FicheSaisieEnter(Programme& p, bool texteDansPressePapiers);
+// The editor lost the focus: the clipboard commands unavailable, then its text validated.
+void FicheSaisieExit(Programme& p);
+// A shape button clicked, or turned on by the characteristics page.
+void FicheFormeClick(Programme& p, bool parabolique, bool boutonActif);
+// Cut, copy and paste, on the editor while it is shown, on the memo otherwise.
+void PressePapiers(Programme& p, OperationPressePapiers operation);
 
 // Runs the handler of an action when the action is enabled and the command exists.
 void ExecuteAction(Programme& p, Action a);

@@ -61,6 +61,15 @@ void ExecuteAction(Programme& p, Action a) {
     case Action::EditeCaracteristiques1:
         EditeCaracteristiques1Execute(p);
         break;
+    case Action::Couper1:
+        PressePapiers(p, OperationPressePapiers::Couper);
+        break;
+    case Action::Copier1:
+        PressePapiers(p, OperationPressePapiers::Copier);
+        break;
+    case Action::Coller1:
+        PressePapiers(p, OperationPressePapiers::Coller);
+        break;
     case Action::Feuille_Travail:
         Feuille_TravailExecute(p);
         break;

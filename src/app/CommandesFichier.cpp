@@ -6,6 +6,7 @@
 #include "document/Enregistrement.h"
 #include "document/Lecteur.h"
 #include "document/Parametres.h"
+#include "entry/Notes.h"
 
 namespace tarvo {
 
@@ -51,6 +52,9 @@ bool RameneDerniereSerie(Programme& p) {
 }
 
 void Enregistre(Programme& p, bool sousUnNouveauNom) {
+    // What is in memory is what the file will give back.
+    NormaliseCommentaire(p.Doc);
+    if (p.Doc.SerieCourante >= p.Doc.NombreSeries) p.principale.FixeTexteNote(p.Doc.Note);
     if (!RameneDerniereSerie(p)) {
         p.Doc.EnregistrementReussi = false;
         return;
@@ -200,6 +204,8 @@ void FileSave1Execute(Programme& p) {
 void FileSaveAs1Execute(Programme& p) {
     ValideEditeur(p);
     Enregistre(p, true);
+    // Saved, the series commands that wait for a saved file are offered again.
+    if (p.Doc.EnregistrementReussi) MetAJourActions(p.Doc, p.Actions);
 }
 
 bool FileExit1Execute(Programme& p) {

@@ -17,6 +17,8 @@ void PremiereCellule(Programme& p) {
     s.LigneCourante = 1;
     s.ColonneCourante = 1;
     s.ChampCourant = 9;
+    // The editor now holds the cell's reading, not a text rejected earlier.
+    s.TexteRejete = false;
 }
 
 // The measurement commands show the editor once after their own redraw.

@@ -1,4 +1,5 @@
 #include "app/Commandes.h"
+#include "app/Principale.h"
 #include "app/Programme.h"
 #include "entry/Notes.h"
 
@@ -26,8 +27,13 @@ char32_t FicheNoteKeyPress(Programme& p, const std::string& texteMemo, char32_t 
 // Every change of the memo's text that reaches here is the user's (a key, a deletion, a
 // paste, an undo): each one is a modification to save.
 void FicheNoteChange(Programme& p, const std::string& texteMemo) {
-    NoteChangee(p.Doc, texteMemo);
+    const std::string commentaire = NoteChangee(p.Doc, texteMemo);
+    if (commentaire != texteMemo) p.principale.FixeTexteNote(commentaire);
     CommentaireModifie(p);
+}
+
+void FicheNoteEnter(Programme& p, bool texteDansPressePapiers) {
+    FicheSaisieEnter(p, texteDansPressePapiers);
 }
 
 void FicheNoteExit(Programme& p, const std::string& texteMemo) {

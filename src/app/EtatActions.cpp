@@ -51,12 +51,10 @@ bool CommandeDisponible(Action a) {
     case Action::PageMoins:
     case Action::PagePlus:
     case Action::Annuler:
-        return true;
-    // The clipboard commands come with the data entry.
     case Action::Couper1:
     case Action::Copier1:
     case Action::Coller1:
-        return false;
+        return true;
     }
     return false;
 }

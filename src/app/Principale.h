@@ -7,6 +7,8 @@ namespace tarvo {
 // What the commands do to the main window beyond the page surface (sizes, controls, page
 // state) and the settings window (geometry, caption, recent files): the editor's text and
 // focus, the memo's text, the help and About windows, and the end of the program.
+enum class OperationPressePapiers { Couper, Copier, Coller };
+
 class Principale {
   public:
     virtual ~Principale() = default;
@@ -18,6 +20,8 @@ class Principale {
     virtual void FixeIndicationSaisie(const std::string& indication) = 0;
     virtual void SelectionneSaisie() = 0;
     virtual void DonneFocusSaisie() = 0;
+    // Cut, copy or paste on the editor (`surSaisie`) or on the memo.
+    virtual void PressePapiers(bool surSaisie, OperationPressePapiers operation) = 0;
     // The memo `Note` shows the comment of the series in memory.
     virtual void FixeTexteNote(const std::string& texte) = 0;
     // Closing disables the editor and the memo.

@@ -6,6 +6,32 @@
 
 namespace tarvo {
 
+std::vector<std::string> LignesCommentaire(std::string commentaire) {
+    if (commentaire == "\r") commentaire.clear();
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    while (debut <= commentaire.size()) {
+        std::size_t fin = commentaire.find('\n', debut);
+        if (fin == std::string::npos) fin = commentaire.size();
+        std::string ligne = commentaire.substr(debut, fin - debut);
+        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+        lignes.push_back(std::move(ligne));
+        debut = fin + 1;
+    }
+    while (lignes.size() > 1 && lignes.back().empty()) lignes.pop_back();
+    while (lignes.size() > 1 && lignes.front().empty()) lignes.erase(lignes.begin());
+    for (std::size_t i = 0; i + 1 < lignes.size(); ++i)
+        if (!lignes[i].empty() && lignes[i].back() == '"') lignes[i] += ' ';
+    return lignes;
+}
+
+std::string CommentaireRelu(const std::string& commentaire) {
+    const std::vector<std::string> lignes = LignesCommentaire(commentaire);
+    std::string texte = lignes.front();
+    for (std::size_t i = 1; i < lignes.size(); ++i) texte += "\r\n" + lignes[i];
+    return texte;
+}
+
 std::string LitCommentaire(const LignesDeCommentaire& source) {
     std::string texte;
     bool encore = true;

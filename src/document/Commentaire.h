@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarvo {
 
@@ -15,6 +16,14 @@ struct LignesDeCommentaire {
     // False at the end of the file, or once a number was rejected: no more line comes.
     std::function<bool()> Lisible;
 };
+
+// The lines of a comment as they must be written so that the reader finds its end where it
+// is: trailing line breaks and leading empty lines dropped, and a blank added to an inner
+// line that ends with a double quote (the reader would take it for the closing quote).
+std::vector<std::string> LignesCommentaire(std::string commentaire);
+
+// The comment as the file will give it back once written: its lines joined with CR LF.
+std::string CommentaireRelu(const std::string& commentaire);
 
 // Reads the comment of a series and its separator; returns the comment's text, lines joined
 // with CR LF. An empty line inside a comment still open is one of its blank lines.

@@ -34,28 +34,6 @@ public:
     }
 };
 
-// The lines of a comment as they must be written so that the reader finds its end where it
-// is: trailing line breaks and leading empty lines dropped, and a blank added to an inner
-// line that ends with a double quote (the reader would take it for the closing quote).
-std::vector<std::string> LignesCommentaire(std::string commentaire) {
-    if (commentaire == "\r") commentaire.clear();
-    std::vector<std::string> lignes;
-    std::size_t debut = 0;
-    while (debut <= commentaire.size()) {
-        std::size_t fin = commentaire.find('\n', debut);
-        if (fin == std::string::npos) fin = commentaire.size();
-        std::string ligne = commentaire.substr(debut, fin - debut);
-        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-        lignes.push_back(std::move(ligne));
-        debut = fin + 1;
-    }
-    while (lignes.size() > 1 && lignes.back().empty()) lignes.pop_back();
-    while (lignes.size() > 1 && lignes.front().empty()) lignes.erase(lignes.begin());
-    for (std::size_t i = 0; i + 1 < lignes.size(); ++i)
-        if (!lignes[i].empty() && lignes[i].back() == '"') lignes[i] += ' ';
-    return lignes;
-}
-
 class Ecriture {
 public:
     Ecriture(Document& doc, Fichiers& fichiers, Dialogues& dialogues)

@@ -12,7 +12,15 @@ namespace tarvo {
 // the keyboard; Enter becomes a line feed).
 char32_t ToucheNote(Document& doc, const std::string& texteMemo, char32_t caractere);
 
-// The memo's text changed: it is the comment of the series (line breaks CR LF).
-void NoteChangee(Document& doc, const std::string& texteMemo);
+// The memo's text changed: it is the comment of the series (line breaks CR LF). A double
+// quote pasted in becomes a grave accent, as a typed one does: the file's comments are
+// quoted, and a quote inside would end them. Returns the comment, which the memo must show
+// when it differs from its text.
+std::string NoteChangee(Document& doc, const std::string& texteMemo);
+
+// The comment as saving writes it and reading gives it back (leading empty lines and
+// trailing line breaks dropped), put in the document before a save so that what is in
+// memory is what the file holds.
+void NormaliseCommentaire(Document& doc);
 
 } // namespace tarvo

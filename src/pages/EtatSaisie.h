@@ -15,6 +15,10 @@ struct EtatSaisie {
     // page at each drawing).
     double ValeurAvantSaisie = 0;
     std::string TexteAvantSaisie;
+    // The text the editor was loaded with when it was placed: validated unchanged, it stores
+    // nothing (a value shown with fewer decimals than it holds is not rounded by passing
+    // over it with Enter).
+    std::string TextePlace;
     std::int32_t NombreZonesAvantSaisie = 0;
     // Zone whose outer radius is edited.
     std::int8_t ZoneCourante = 0;

@@ -206,7 +206,13 @@ void PlaceSaisie(ContextePage& page, const Grille& g) {
     surface.PlaceControle(Controle::Saisie, g.Gauche + (colonne - 1) * g.Colonne,
                           g.HautDe(diametre) + ligne * g.Ligne + 1);
     const double lecture = Lecture(page.doc, colonne, ligne, diametre);
-    surface.FixeTexteSaisie(TexteLecture(lecture, page.systeme.SeparateurDecimal()));
+    const std::string texte = TexteLecture(lecture, page.systeme.SeparateurDecimal());
+    surface.FixeTexteSaisie(texte);
+    saisie.TextePlace = texte;
+    // A reading of a file beyond the editor's 7 characters is shown whole: a cut text would
+    // be stored at the next validation.
+    if (texte.size() > LongueurMaxSaisie)
+        surface.FixeLongueurMaxSaisie(static_cast<int>(texte.size()));
     saisie.ValeurAvantSaisie = lecture;
     surface.AfficheControle(Controle::Saisie, !saisie.MasquerSaisie);
     if (!saisie.MasquerSaisie) surface.SelectionneSaisie();

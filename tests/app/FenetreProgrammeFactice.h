@@ -101,6 +101,9 @@ class PrincipaleFactice : public Principale {
     void SelectionneSaisie() override {}
     void DonneFocusSaisie() override { FocusSaisie = true; }
     void FixeTexteNote(const std::string& texte) override { Note = texte; }
+    void PressePapiers(bool surSaisie, OperationPressePapiers operation) override {
+        OperationsPressePapiers.emplace_back(surSaisie, operation);
+    }
     void ActiveSaisieEtNote(bool actifs) override { SaisieEtNoteActives = actifs; }
     void ActiveBarreOutils(bool active) override { BarreOutilsActive = active; }
     void AfficheAide(const std::string& page) override { PagesAide.push_back(page); }
@@ -112,6 +115,7 @@ class PrincipaleFactice : public Principale {
     int LongueurMax = 0;
     bool FocusSaisie = false, SaisieEtNoteActives = true, BarreOutilsActive = false;
     std::vector<std::string> PagesAide;
+    std::vector<std::pair<bool, OperationPressePapiers>> OperationsPressePapiers;
     int FermeturesAide = 0, APropos = 0;
     bool Termine_ = false;
 };

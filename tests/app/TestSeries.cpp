@@ -1,5 +1,6 @@
 #include "BancProgramme.h"
 #include "app/Commandes.h"
+#include "document/Lecteur.h"
 #include "entry/CliqueBulletin.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,28 @@ TEST_F(Series, UnFichierSupprimeOuChangeLaisseLaSerieEnMemoire) {
     EXPECT_EQ(p.Doc.NombreSeries, 3);
     EXPECT_EQ(p.Doc.Lectures, serie2.Lectures);
     EXPECT_EQ(p.Doc.Commentaire, "Série 3");
+}
+
+// Whatever a user types or pastes in the comment, the saved file gives back the comment
+// held in memory after the save, and every older series stays as it was.
+TEST_F(Series, LeCommentaireSaisiSeRelitTelQuel) {
+    for (const char* texte : {"\"Bord\" rabattu", "\r\n\r\nzone 3 \"\r\n", "-", "\"-\"",
+                              "\"\"", "a\r\n\r\n\"b\r\n"}) {
+        FicheNoteKeyPress(p, p.Doc.Note, U'x');
+        FicheNoteChange(p, texte);
+        FileSave1Execute(p);
+        ASSERT_TRUE(p.Doc.EnregistrementReussi) << texte;
+        Document relu;
+        relu.NomFichier = Nom;
+        DialoguesEnregistres muets;
+        LireDocument(relu, banc.fichiers, muets);
+        EXPECT_EQ(relu.Commentaire, p.Doc.Commentaire) << texte;
+        EXPECT_EQ(banc.principale.Note, p.Doc.Commentaire) << texte;
+        EXPECT_EQ(relu.SerieCourante, 3);
+        relu.SerieDemandee = 2;
+        LireDocument(relu, banc.fichiers, muets);
+        EXPECT_EQ(relu.Note, "Série 2");
+    }
 }
 
 TEST_F(Series, ImprimerLeBulletinPasseParLeDialogueUneSeuleFois) {

@@ -243,6 +243,24 @@ void FenetrePrincipale::FixeTexteNote(const std::string& texte) {
     if (Zone_->Note->toPlainText() != t) Zone_->Note->setPlainText(t);
 }
 
+void FenetrePrincipale::PressePapiers(bool surSaisie, OperationPressePapiers operation) {
+    if (surSaisie) {
+        QLineEdit* saisie = Zone_->Saisie;
+        switch (operation) {
+        case OperationPressePapiers::Couper: saisie->cut(); break;
+        case OperationPressePapiers::Copier: saisie->copy(); break;
+        case OperationPressePapiers::Coller: saisie->paste(); break;
+        }
+        return;
+    }
+    QPlainTextEdit* note = Zone_->Note;
+    switch (operation) {
+    case OperationPressePapiers::Couper: note->cut(); break;
+    case OperationPressePapiers::Copier: note->copy(); break;
+    case OperationPressePapiers::Coller: note->paste(); break;
+    }
+}
+
 void FenetrePrincipale::ActiveSaisieEtNote(bool actifs) {
     Zone_->Saisie->setEnabled(actifs);
     Zone_->Note->setEnabled(actifs);

@@ -76,6 +76,7 @@ class FenetrePrincipale final : public QMainWindow,
     void SelectionneSaisie() override;
     void DonneFocusSaisie() override;
     void FixeTexteNote(const std::string& texte) override;
+    void PressePapiers(bool surSaisie, OperationPressePapiers operation) override;
     void ActiveSaisieEtNote(bool actifs) override;
     void ActiveBarreOutils(bool active) override;
     void AfficheAide(const std::string& page) override;

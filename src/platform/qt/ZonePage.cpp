@@ -2,10 +2,14 @@
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
+#include "entry/Clavier.h"
 #include "platform/qt/Icones.h"
 #include "platform/qt/Logo.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -129,10 +133,8 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Saisie = new QLineEdit(Fiche);
     Saisie->setFont(PoliceControle(13, false));
     Saisie->resize(121, 24);
-    // Typed values are not checked and stored by this program yet: the editor shows the
-    // value of its box but takes no typing, so that nothing typed is silently lost.
-    Saisie->setReadOnly(true);
     Saisie->hide();
+    Saisie->installEventFilter(this);
     Controles[Controle::Saisie] = Saisie;
 
     Note = new QPlainTextEdit(Fiche);
@@ -152,12 +154,16 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     for (QRadioButton* bouton : {FormeParabolique, FormeSpherique}) {
         bouton->setFont(PoliceControle(13, true));
         bouton->setAutoExclusive(false);
-        // They show the shape of the conic constant; choosing it by a click is not
-        // offered yet, so they take no click.
-        bouton->setAttribute(Qt::WA_TransparentForMouseEvents);
-        bouton->setFocusPolicy(Qt::NoFocus);
+        // A click takes the focus, so that the editor loses it (and validates) first.
+        bouton->setFocusPolicy(Qt::ClickFocus);
         bouton->resize(100, 17);
         bouton->hide();
+        // A click on a button already on leaves it on, as a radio button does.
+        connect(bouton, &QRadioButton::clicked, this, [this, bouton] {
+            const QSignalBlocker bloque(bouton);
+            bouton->setChecked(true);
+            ChoisitForme(bouton == FormeParabolique);
+        });
     }
     FormeParabolique->setChecked(true);
     Controles[Controle::FormeParabolique] = FormeParabolique;
@@ -231,11 +237,93 @@ bool ZonePage::ToucheNote(QKeyEvent* touche) {
     return true;
 }
 
+namespace {
+
+// The key as the editor's key handler knows it.
+Touche ToucheDe(int cle) {
+    switch (cle) {
+    case Qt::Key_PageUp: return Touche::PagePrecedente;
+    case Qt::Key_PageDown: return Touche::PageSuivante;
+    case Qt::Key_Left: return Touche::Gauche;
+    case Qt::Key_Right: return Touche::Droite;
+    case Qt::Key_Up: return Touche::Haut;
+    case Qt::Key_Down: return Touche::Bas;
+    default: return Touche::Autre;
+    }
+}
+
+// The character a key types, control characters included (Ctrl+D is 4, Ctrl+L 12,
+// Ctrl+Enter a line feed); 0 for none.
+char32_t CaractereDe(const QKeyEvent& touche) {
+    const bool ctrl = (touche.modifiers() & Qt::ControlModifier) != 0;
+    switch (touche.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return ctrl ? U'\n' : U'\r';
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_D:
+        if (ctrl) return 4;
+        break;
+    case Qt::Key_L:
+        if (ctrl) return 12;
+        break;
+    default: break;
+    }
+    const QString texte = touche.text();
+    return texte.isEmpty() ? 0 : texte.toUcs4().value(0);
+}
+
+// Focus taken by a dialog or a menu is no move to another field of the page.
+bool VersUneAutreFenetre(const QFocusEvent& focus) {
+    return focus.reason() == Qt::ActiveWindowFocusReason || focus.reason() == Qt::PopupFocusReason;
+}
+
+bool TexteDansPressePapiers() {
+    const QMimeData* contenu = QGuiApplication::clipboard()->mimeData();
+    return contenu != nullptr && contenu->hasText();
+}
+
+} // namespace
+
+bool ZonePage::ToucheSaisie(QKeyEvent* touche) {
+    ContexteSaisie contexte = Programme_->Saisie();
+    const Touche t = ToucheDe(touche->key());
+    if (t != Touche::Autre) {
+        FicheSaisieKeyDown(contexte, t);
+        RafraichitPage();
+        return false;
+    }
+    const char32_t caractere = CaractereDe(*touche);
+    if (caractere == 0) return false;
+    const bool traite = FicheSaisieKeyPress(contexte, caractere);
+    RafraichitPage();
+    return traite;
+}
+
 bool ZonePage::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == Saisie && Programme_) {
+        switch (evenement->type()) {
+        case QEvent::KeyPress:
+            if (ToucheSaisie(static_cast<QKeyEvent*>(evenement))) return true;
+            break;
+        case QEvent::FocusIn:
+            FicheSaisieEnter(*Programme_, TexteDansPressePapiers());
+            break;
+        case QEvent::FocusOut:
+            if (!VersUneAutreFenetre(*static_cast<QFocusEvent*>(evenement))) {
+                FicheSaisieExit(*Programme_);
+                RafraichitPage();
+            }
+            break;
+        default: break;
+        }
+    }
     if (objet == Note && Programme_) {
+        if (evenement->type() == QEvent::FocusIn)
+            FicheNoteEnter(*Programme_, TexteDansPressePapiers());
         if (evenement->type() == QEvent::KeyPress && ToucheNote(static_cast<QKeyEvent*>(evenement)))
             return true;
-        if (evenement->type() == QEvent::FocusOut && !Note->isReadOnly()) {
+        if (evenement->type() == QEvent::FocusOut && !Note->isReadOnly() &&
+            !VersUneAutreFenetre(*static_cast<QFocusEvent*>(evenement))) {
             FicheNoteExit(*Programme_, TexteNote());
             RafraichitPage();
         }
@@ -348,10 +436,24 @@ void ZonePage::FixeIndicationNote(const std::string& indication) {
     Note->setStatusTip(texte);
 }
 
-// Checking a button runs no click behaviour here: the shape is only shown (see the
-// constructor), so the program's checks are all there is.
+// Turning a button on runs its click behaviour at once, and only once: no signal of the
+// button does it again.
 void ZonePage::CocheControle(Controle bouton, bool coche) {
-    if (auto* radio = qobject_cast<QRadioButton*>(Widget(bouton))) radio->setChecked(coche);
+    auto* radio = qobject_cast<QRadioButton*>(Widget(bouton));
+    if (radio == nullptr) return;
+    const bool allume = coche && !radio->isChecked();
+    {
+        const QSignalBlocker bloque(radio);
+        radio->setChecked(coche);
+    }
+    if (allume) ChoisitForme(radio == FormeParabolique);
+}
+
+void ZonePage::ChoisitForme(bool parabolique) {
+    QRadioButton* bouton = parabolique ? FormeParabolique : FormeSpherique;
+    Commande([parabolique, bouton](Programme& p) {
+        FicheFormeClick(p, parabolique, bouton->isEnabled());
+    });
 }
 
 bool ZonePage::ControleCoche(Controle bouton) {

@@ -138,6 +138,10 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     // The memo's text as the program keeps it, with CR LF line breaks.
     std::string TexteNote() const;
     bool ToucheNote(QKeyEvent* touche);
+    // A key in the editor; true when the program took it (the editor must not insert it).
+    bool ToucheSaisie(QKeyEvent* touche);
+    // A shape button turned on, by a click or by the page.
+    void ChoisitForme(bool parabolique);
 
     QMainWindow& Principale_;
     Programme* Programme_ = nullptr;

@@ -129,9 +129,10 @@ TEST_F(FenetreQt, DemarrageSurLExempleEtEtatDesCommandes) {
           Action::EditionDesMesures, Action::BulletinDeControle, Action::PageMoins,
           Action::PagePlus, Action::Annuler})
         EXPECT_TRUE(actif(a)) << Description(a).Nom;
-    // Not modified: nothing to save; the clipboard follows the editor's focus.
-    for (Action a : {Action::FileSave1, Action::Couper1, Action::Copier1, Action::Coller1})
-        EXPECT_FALSE(actif(a)) << Description(a).Nom;
+    // Not modified: nothing to save; cut and copy follow the editor's focus.
+    EXPECT_FALSE(actif(Action::FileSave1));
+    for (Action a : {Action::Couper1, Action::Copier1})
+        EXPECT_EQ(actif(a), fenetre->Zone().Saisie->hasFocus()) << Description(a).Nom;
     EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolTravail)->isEnabled());
     EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolCaracteristiques)->isChecked());
     EXPECT_FALSE(fenetre->BoutonQt(Bouton::ToolBulletin)->isChecked());
@@ -142,10 +143,10 @@ TEST_F(FenetreQt, DemarrageSurLExempleEtEtatDesCommandes) {
     EXPECT_EQ(fenetre->HistoriqueQt(1)->text().toStdString(), "&1 " + Exemple + " ");
     EXPECT_FALSE(fenetre->HistoriqueQt(2)->isVisible());
 
-    // The editor on the mirror's name, read-only.
+    // The editor on the mirror's name, ready for typing.
     ZonePage& zone = fenetre->Zone();
     EXPECT_TRUE(zone.Saisie->isVisible());
-    EXPECT_TRUE(zone.Saisie->isReadOnly());
+    EXPECT_FALSE(zone.Saisie->isReadOnly());
     EXPECT_EQ(zone.Saisie->text().toStdString(), p.Doc.Intitule);
     EXPECT_EQ(zone.Saisie->maxLength(), 70);
     EXPECT_EQ(zone.Saisie->toolTip(), "Texte libre de 70 caractères maximum");

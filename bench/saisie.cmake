@@ -1,0 +1,4 @@
+tarvo_bench(bench_saisie
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_saisie.cpp
+    LIBS tarvo_platform_qt tarvo_support
+)
