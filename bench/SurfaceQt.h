@@ -3,7 +3,7 @@
 // The page surface of the benchmarks drawn through the Qt canvas, as the window draws: the
 // page bitmap and the graph images on QImages, the rest recorded by the test surface.
 
-#include "platform/qt/CanvasQt.h"
+#include "shell/CanvasQt.h"
 #include "support/SurfaceFactice.h"
 
 #include <QGuiApplication>

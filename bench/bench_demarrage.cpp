@@ -3,8 +3,8 @@
 // Qt's offscreen platform.
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "platform/qt/FenetrePrincipale.h"
-#include "platform/qt/ZonePage.h"
+#include "shell/FenetrePrincipale.h"
+#include "shell/ZonePage.h"
 
 #include <QApplication>
 #include <QFont>

@@ -2,7 +2,7 @@
 // the one asked for, and a save copies every older series line by line.
 
 #include "GrosDocument.h"
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "document/Conversions.h"
 #include "document/Document.h"
 #include "document/Enregistrement.h"

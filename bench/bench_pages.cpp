@@ -2,16 +2,16 @@
 // the Qt canvas on the page bitmap and through the recording canvas of the tests; the test
 // report (reduction, table and both graphs) through the Qt canvas; the report's PDF.
 
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
 #include "pages/PageMesures.h"
-#include "platform/posix/FichiersPosix.h"
+#include "posix/FichiersPosix.h"
 #include "SurfaceQt.h"
-#include "platform/qt/RenduSansFenetre.h"
+#include "shell/RenduSansFenetre.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
 

@@ -3,15 +3,15 @@
 // series diameter of the test report (the reduction and both graphs drawn again).
 
 #include "SurfaceQt.h"
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/Ouverture.h"
 #include "entry/Clavier.h"
 #include "entry/ContexteSaisie.h"
 #include "entry/Placement.h"
 #include "pages/ContextePage.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageMesures.h"
-#include "platform/posix/FichiersPosix.h"
+#include "posix/FichiersPosix.h"
 #include "support/SystemeFixe.h"
 
 #include <benchmark/benchmark.h>

@@ -1,13 +1,13 @@
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/LigneCommande.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/LigneCommande.h"
+#include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "pages/IdentifiantsPages.h"
-#include "platform/posix/FichiersPosix.h"
-#include "platform/posix/SystemePosix.h"
-#include "platform/qt/Application.h"
-#include "platform/qt/RenduSansFenetre.h"
-#include "platform/qt/SystemeQt.h"
+#include "posix/FichiersPosix.h"
+#include "posix/SystemePosix.h"
+#include "shell/Application.h"
+#include "shell/RenduSansFenetre.h"
+#include "shell/SystemeQt.h"
 
 #include <cstdlib>
 #include <iostream>

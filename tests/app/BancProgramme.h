@@ -2,7 +2,7 @@
 
 #include "FenetreProgrammeFactice.h"
 #include "app/Programme.h"
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "support/FenetreFactice.h"
 #include "support/FichiersMemoire.h"
 #include "support/SystemeFixe.h"

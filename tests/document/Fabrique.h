@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "document/Document.h"
 #include "support/FichiersMemoire.h"
 

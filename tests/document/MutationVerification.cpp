@@ -1,6 +1,6 @@
 #include "MutationVerification.h"
 
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "document/Document.h"
 #include "document/Enregistrement.h"
 #include "document/Lecteur.h"

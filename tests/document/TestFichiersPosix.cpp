@@ -9,7 +9,7 @@
 #include "document/Enregistrement.h"
 #include "document/Lecteur.h"
 #include "platform/Services.h"
-#include "platform/posix/FichiersPosix.h"
+#include "posix/FichiersPosix.h"
 #include "support/FenetreFactice.h"
 #include "support/SystemeFixe.h"
 

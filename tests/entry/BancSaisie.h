@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "entry/ContexteSaisie.h"
 #include "pages/ContextePage.h"
 #include "pages/PageBulletin.h"

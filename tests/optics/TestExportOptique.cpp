@@ -1,8 +1,8 @@
 #include "SerieEssai.h"
 
-#include "app/cli/Commandes.h"
-#include "app/cli/ExportOptique.h"
-#include "app/cli/Json.h"
+#include "cli/Commandes.h"
+#include "cli/ExportOptique.h"
+#include "cli/Json.h"
 #include "optics/Reduction.h"
 #include "support/FichiersMemoire.h"
 #include "support/SystemeFixe.h"

@@ -1,6 +1,6 @@
 #include "ApplicationQt.h"
 #include "pages/EnteteEtPied.h"
-#include "platform/qt/CanvasQt.h"
+#include "shell/CanvasQt.h"
 
 #include <QImage>
 #include <QPrinter>

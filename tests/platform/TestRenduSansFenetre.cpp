@@ -1,9 +1,9 @@
 #include "ApplicationQt.h"
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/Ouverture.h"
 #include "document/Document.h"
-#include "platform/posix/FichiersPosix.h"
-#include "platform/qt/RenduSansFenetre.h"
+#include "posix/FichiersPosix.h"
+#include "shell/RenduSansFenetre.h"
 #include "support/SystemeFixe.h"
 
 #include <QFile>

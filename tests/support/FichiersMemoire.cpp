@@ -1,6 +1,6 @@
 #include "support/FichiersMemoire.h"
 
-#include "platform/posix/FichiersPosix.h"
+#include "posix/FichiersPosix.h"
 
 namespace tarvo::test {
 

@@ -1,7 +1,7 @@
 #include "ApplicationTest.h"
 #include "app/Programme.h"
-#include "platform/qt/FenetrePrincipale.h"
-#include "platform/qt/ZonePage.h"
+#include "shell/FenetrePrincipale.h"
+#include "shell/ZonePage.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 #include "ApplicationTest.h"
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "platform/qt/FenetreAide.h"
-#include "platform/qt/FenetrePrincipale.h"
-#include "platform/qt/Icones.h"
-#include "platform/qt/ZonePage.h"
+#include "shell/FenetreAide.h"
+#include "shell/FenetrePrincipale.h"
+#include "shell/Icones.h"
+#include "shell/ZonePage.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "ApplicationTest.h"
 #include "app/Programme.h"
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 #include "document/Lecteur.h"
-#include "platform/posix/FichiersPosix.h"
-#include "platform/qt/FenetrePrincipale.h"
-#include "platform/qt/ZonePage.h"
+#include "posix/FichiersPosix.h"
+#include "shell/FenetrePrincipale.h"
+#include "shell/ZonePage.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 #include "ApplicationTest.h"
-#include "platform/qt/BoiteAPropos.h"
-#include "platform/qt/DialoguesQt.h"
-#include "platform/qt/FenetrePrincipale.h"
-#include "platform/qt/SystemeQt.h"
+#include "shell/BoiteAPropos.h"
+#include "shell/DialoguesQt.h"
+#include "shell/FenetrePrincipale.h"
+#include "shell/SystemeQt.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "app/cli/LigneCommande.h"
+#include "cli/LigneCommande.h"
 
-#include "app/cli/Commandes.h"
+#include "cli/Commandes.h"
 
 #include <charconv>
 #include <cstdlib>

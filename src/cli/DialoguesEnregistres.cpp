@@ -1,4 +1,4 @@
-#include "app/cli/DialoguesEnregistres.h"
+#include "cli/DialoguesEnregistres.h"
 
 namespace tarvo {
 

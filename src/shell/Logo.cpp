@@ -1,6 +1,6 @@
-#include "platform/qt/Logo.h"
+#include "shell/Logo.h"
 
-#include "platform/qt/CanvasQt.h"
+#include "shell/CanvasQt.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "app/cli/ExportOptique.h"
+#include "cli/ExportOptique.h"
 
-#include "app/cli/Json.h"
+#include "cli/Json.h"
 #include "document/Document.h"
 #include "optics/Feuille.h"
 #include "optics/Reduction.h"

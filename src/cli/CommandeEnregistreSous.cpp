@@ -1,8 +1,8 @@
-#include "app/cli/Commandes.h"
+#include "cli/Commandes.h"
 
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/FenetreSansEcran.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/FenetreSansEcran.h"
+#include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "document/Enregistrement.h"
 #include "platform/Services.h"

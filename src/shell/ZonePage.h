@@ -2,7 +2,7 @@
 
 #include "app/SurfaceProgramme.h"
 #include "app/Vue.h"
-#include "platform/qt/CanvasQt.h"
+#include "shell/CanvasQt.h"
 
 #include <QImage>
 #include <QWidget>

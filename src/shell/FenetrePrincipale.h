@@ -3,9 +3,9 @@
 #include "app/EtatActions.h"
 #include "app/Principale.h"
 #include "platform/Fenetre.h"
-#include "platform/posix/FichiersPosix.h"
-#include "platform/qt/DialoguesQt.h"
-#include "platform/qt/SystemeQt.h"
+#include "posix/FichiersPosix.h"
+#include "shell/DialoguesQt.h"
+#include "shell/SystemeQt.h"
 
 #include <QMainWindow>
 

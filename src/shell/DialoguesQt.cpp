@@ -1,4 +1,4 @@
-#include "platform/qt/DialoguesQt.h"
+#include "shell/DialoguesQt.h"
 
 #include <QApplication>
 #include <QFileDialog>

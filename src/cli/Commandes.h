@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cli/LigneCommande.h"
+#include "cli/LigneCommande.h"
 
 namespace tarvo {
 

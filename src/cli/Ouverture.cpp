@@ -1,4 +1,4 @@
-#include "app/cli/Ouverture.h"
+#include "cli/Ouverture.h"
 
 #include "document/Document.h"
 #include "document/Lecteur.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/RenduSansFenetre.h"
+#include "shell/RenduSansFenetre.h"
 
 #include "document/Document.h"
 #include "pages/ContextePage.h"
@@ -7,9 +7,9 @@
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
 #include "pages/PageMesures.h"
-#include "platform/qt/CanvasQt.h"
-#include "platform/qt/Icones.h"
-#include "platform/qt/Logo.h"
+#include "shell/CanvasQt.h"
+#include "shell/Icones.h"
+#include "shell/Logo.h"
 
 #include <QGuiApplication>
 #include <QImage>

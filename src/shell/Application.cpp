@@ -1,7 +1,7 @@
-#include "platform/qt/Application.h"
+#include "shell/Application.h"
 
 #include "app/Noms.h"
-#include "platform/qt/FenetrePrincipale.h"
+#include "shell/FenetrePrincipale.h"
 
 #include <QApplication>
 #include <QDir>

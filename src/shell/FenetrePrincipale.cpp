@@ -1,12 +1,12 @@
-#include "platform/qt/FenetrePrincipale.h"
+#include "shell/FenetrePrincipale.h"
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "platform/qt/BoiteAPropos.h"
-#include "platform/qt/FenetreAide.h"
-#include "platform/qt/Icones.h"
-#include "platform/qt/Logo.h"
-#include "platform/qt/ZonePage.h"
+#include "shell/BoiteAPropos.h"
+#include "shell/FenetreAide.h"
+#include "shell/Icones.h"
+#include "shell/Logo.h"
+#include "shell/ZonePage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
-#include "platform/qt/ZonePage.h"
+#include "shell/ZonePage.h"
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
 #include "entry/Clavier.h"
-#include "platform/qt/Icones.h"
-#include "platform/qt/Logo.h"
+#include "shell/Icones.h"
+#include "shell/Logo.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/qt/Icones.h"
+#include "shell/Icones.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "platform/qt/FenetreAide.h"
+#include "shell/FenetreAide.h"
 
-#include "platform/qt/Icones.h"
+#include "shell/Icones.h"
 
 #include <QDir>
 #include <QFileInfo>

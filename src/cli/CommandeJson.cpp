@@ -1,8 +1,8 @@
-#include "app/cli/Commandes.h"
+#include "cli/Commandes.h"
 
-#include "app/cli/DialoguesEnregistres.h"
-#include "app/cli/Json.h"
-#include "app/cli/Ouverture.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/Json.h"
+#include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "platform/Systeme.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/SystemeQt.h"
+#include "shell/SystemeQt.h"
 
 #include "document/Dates.h"
 

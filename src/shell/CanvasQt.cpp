@@ -1,4 +1,4 @@
-#include "platform/qt/CanvasQt.h"
+#include "shell/CanvasQt.h"
 
 #include "pages/Symbole.h"
 

@@ -1,4 +1,4 @@
-#include "platform/posix/FichiersPosix.h"
+#include "posix/FichiersPosix.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "platform/qt/BoiteAPropos.h"
+#include "shell/BoiteAPropos.h"
 
 #include "pages/EnteteEtPied.h"
-#include "platform/qt/Logo.h"
+#include "shell/Logo.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "platform/posix/SystemePosix.h"
+#include "posix/SystemePosix.h"
 
 #include "document/Dates.h"
 
