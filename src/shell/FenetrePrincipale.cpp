@@ -37,7 +37,7 @@ bool BoutonDePage(Bouton b) {
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale() : Dialogues_(this) {
-    setWindowTitle("Tarvo");
+    setWindowTitle("Tarvo[*]");
     setWindowIcon(QIcon(QPixmap::fromImage(
         DessineLogo().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation))));
     Zone_ = new ZonePage(*this);
@@ -141,6 +141,8 @@ void FenetrePrincipale::CreeBarreOutils() {
         }
         auto* bouton = new QToolButton(BarreOutils);
         bouton->setIcon(Actions[Indice(place.Commande)]->icon());
+        // A screen reader names the button by its command's caption.
+        bouton->setAccessibleName(Actions[Indice(place.Commande)]->text().remove('&'));
         bouton->setAutoRaise(false);
         bouton->setCheckable(BoutonDePage(place.Nom));
         bouton->setFocusPolicy(Qt::NoFocus);
@@ -195,7 +197,14 @@ void FenetrePrincipale::FixeLargeurPage(int largeur) {
 }
 
 void FenetrePrincipale::FixeTitre(const std::string& titre) {
-    setWindowTitle(QString::fromStdString(titre));
+    // The placeholder shows the desktop's modified marker while there are changes to save.
+    setWindowTitle(QString::fromStdString(titre) + "[*]");
+}
+
+QString FenetrePrincipale::Legende() const {
+    QString titre = windowTitle();
+    titre.remove("[*]");
+    return titre;
 }
 
 void FenetrePrincipale::AfficheHistorique(int n, bool visible, const std::string& libelle) {

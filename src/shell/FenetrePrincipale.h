@@ -48,6 +48,8 @@ class FenetrePrincipale final : public QMainWindow,
     QAction* HistoriqueQt(int n) const { return Historiques[static_cast<std::size_t>(n)]; }
     QAction* SeparateurN2() const { return N2; }
     QToolBar* ToolBar1() const { return BarreOutils; }
+    // The caption as the program sets it, without the modified marker's placeholder.
+    QString Legende() const;
 
     // Fenetre
     EtatFenetre Etat() override;

@@ -120,6 +120,8 @@ ZonePage::ZonePage(QMainWindow& fenetre)
 
     FlecheSerie* precedente = Fleche(Fiche, false, true, "Série précédente (F4)");
     FlecheSerie* suivante = Fleche(Fiche, true, true, "Série suivante (F5)");
+    precedente->setAccessibleName("Série précédente");
+    suivante->setAccessibleName("Série suivante");
     precedente->SurClic = [this] { Commande([](Programme& p) { SeriePrecedente(p); }); };
     suivante->SurClic = [this] { Commande([](Programme& p) { SerieSuivante(p); }); };
     Controles[Controle::DownRelache] = precedente;
@@ -133,6 +135,7 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Saisie = new QLineEdit(Fiche);
     Saisie->setFont(PoliceControle(13, false));
     Saisie->resize(121, 24);
+    Saisie->setAccessibleName("Valeur");
     Saisie->hide();
     Saisie->installEventFilter(this);
     Controles[Controle::Saisie] = Saisie;
@@ -142,10 +145,13 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Note->setToolTip("Commentaire libre");
     Note->setStatusTip("Commentaire libre");
     Note->hide();
+    Note->setAccessibleName("Commentaire libre");
     Note->installEventFilter(this);
     // Only the user's edits: the program sets the memo's text with its signals blocked.
     connect(Note, &QPlainTextEdit::textChanged, this, [this] {
-        if (Programme_) FicheNoteChange(*Programme_, TexteNote());
+        if (!Programme_) return;
+        FicheNoteChange(*Programme_, TexteNote());
+        RafraichitPage();
     });
     Controles[Controle::Note] = Note;
 
@@ -331,10 +337,28 @@ bool ZonePage::eventFilter(QObject* objet, QEvent* evenement) {
     return QWidget::eventFilter(objet, evenement);
 }
 
+namespace {
+
+// The page as a screen reader names it: its title.
+QString TitrePage(const std::string& page) {
+    if (page == PageCaracteristiques) return "Caractéristiques du miroir";
+    if (page == PageFeuille) return "Feuille de travail du miroir";
+    if (page == PageMesures) return "Mesures";
+    if (page == PageNouvellesMesures) return "Nouvelles mesures";
+    if (page == PageEditionMesures) return "Modification des mesures";
+    if (page == PageBulletin) return "Bulletin de contrôle du miroir";
+    return QString();
+}
+
+} // namespace
+
 void ZonePage::RafraichitPage() {
     Fenetre->update();
     for (auto& [c, g] : Graphes)
         g.Controle_->update();
+    if (!Programme_) return;
+    Fenetre->setAccessibleName(TitrePage(Programme_->Etat.PageCourante));
+    Principale_.setWindowModified(Programme_->Doc.Modifie || Programme_->Doc.ModifieBulletin);
 }
 
 QWidget* ZonePage::Widget(Controle controle) const {

@@ -65,6 +65,12 @@ struct BulletinQt : ::testing::Test {
 TEST_F(BulletinQt, LesInterrupteursRepondentAuClic) {
     ASSERT_EQ(p().Etat.PageCourante, "Bulletin");
     ASSERT_EQ(p().Doc.DiametresValides, 3);
+    // What a screen reader finds: the page by its title, every toolbar button by its caption.
+    EXPECT_EQ(zone().Fenetre->accessibleName(), "Bulletin de contrôle du miroir");
+    EXPECT_EQ(fenetre->BoutonQt(Bouton::ToolBulletin)->accessibleName(), "Bulletin de contrôle");
+    for (std::size_t b = 0; b < NombreBoutons; ++b)
+        EXPECT_FALSE(fenetre->BoutonQt(static_cast<Bouton>(b))->accessibleName().isEmpty()) << b;
+    EXPECT_FALSE(fenetre->isWindowModified());
     EXPECT_TRUE(zone().ControleVisible(Controle::Dessin));
     EXPECT_TRUE(zone().ControleVisible(Controle::Dessin2));
     EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolBulletin)->isChecked());
@@ -134,6 +140,7 @@ TEST_F(BulletinQt, TaperDansLeCommentaireLeRendModifieEtMasqueLaFlechePrecedente
     // A letter above 127 first: it too makes the comment differ from the file.
     Tape("é");
     EXPECT_TRUE(p().Doc.Modifie);
+    EXPECT_TRUE(fenetre->isWindowModified());
     EXPECT_FALSE(precedente->isVisible());
     Tape("\"");
     Tape("\r");

@@ -115,7 +115,7 @@ TEST_F(FenetreQt, BarreDOutilsDansLOrdreAvecSesImages) {
 
 TEST_F(FenetreQt, DemarrageSurLExempleEtEtatDesCommandes) {
     Demarre({Exemple});
-    EXPECT_EQ(fenetre->windowTitle(), "Tarvo - miroir-200-f6.bdc ");
+    EXPECT_EQ(fenetre->Legende(), "Tarvo - miroir-200-f6.bdc ");
     Programme& p = fenetre->Prog();
     EXPECT_GT(p.Doc.NombreSeries, 1);
     EXPECT_EQ(p.Etat.PageCourante, "Caractéristiques");
@@ -217,7 +217,7 @@ TEST_F(FenetreQt, LAideMontreLeSommaireEtSeFermeALaSortie) {
 TEST_F(FenetreQt, NouveauVideLeDocumentEtLeTitre) {
     Demarre({Exemple});
     fenetre->ActionQt(Action::FileNew1)->trigger();
-    EXPECT_EQ(fenetre->windowTitle(), "Tarvo");
+    EXPECT_EQ(fenetre->Legende(), "Tarvo");
     EXPECT_TRUE(fenetre->Prog().Doc.Intitule.empty());
     EXPECT_TRUE(fenetre->Zone().Saisie->text().isEmpty());
 }
