@@ -1,10 +1,9 @@
 #include "app/Commandes.h"
 #include "app/LectureSerie.h"
 #include "app/MetAJourActions.h"
+#include "app/NouvelleSerie.h"
 #include "app/Principale.h"
 #include "app/Programme.h"
-
-#include <algorithm>
 
 namespace tarvo {
 
@@ -47,31 +46,16 @@ void NouvellesMesuresExecute(Programme& p) {
     EtatProgramme& etat = p.Etat;
     etat.PageCourante = PageNouvellesMesures;
     MetAJourActions(doc, p.Actions);
-    // The series of the file stay where they are: the new one goes after the last, or takes
-    // its place when the last series in memory has no reading (so that no empty series piles
-    // up). A series shown while browsing is never the place of the new one.
-    const bool fichier = !doc.NomFichier.empty();
-    const bool derniereVide = !SerieNonVide(doc) && doc.SerieCourante >= doc.NombreSeries;
-    if (!etat.NouvelleSerie) {
-        etat.NouvelleAjoutee = !derniereVide;
-        etat.SerieARelire = fichier ? std::max(doc.NombreSeries, 0) : 0;
-        if (etat.NouvelleAjoutee) ++doc.NombreSeries;
-    }
-    doc.NombreSeries = std::max(doc.NombreSeries, 1);
-    doc.SerieCourante = doc.NombreSeries;
+    const PlaceNouvelleSerie enCours{etat.NouvelleAjoutee, etat.SerieARelire};
+    const PlaceNouvelleSerie place = CommenceNouvelleSerie(doc, p.services.systeme.Aujourdhui(),
+                                                           etat.NouvelleSerie ? &enCours : nullptr);
+    etat.NouvelleAjoutee = place.Ajoutee;
+    etat.SerieARelire = place.SerieARelire;
     etat.NouvelleSerie = true;
     MetAJourActions(doc, p.Actions);
-
-    for (auto& zone : doc.Lectures)
-        for (auto& ligne : zone)
-            ligne = {};
     etat.Saisie.ChampCourant = 0;
-    doc.DateSerie = p.services.systeme.Aujourdhui();
-    doc.Commentaire.clear();
-    doc.Note.clear();
     p.principale.FixeTexteNote("");
     PremiereCellule(p);
-    doc.RetenirD1 = doc.RetenirD2 = true;
     AffichePage(p);
     MontreEditeur(p);
 }

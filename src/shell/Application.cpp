@@ -6,13 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QTimer>
 
 #include <string>
 #include <vector>
 
 namespace tarvo {
 
-int LanceFenetre(int& argc, char** argv) {
+int LanceFenetre(int& argc, char** argv, const std::function<void(FenetrePrincipale&)>& affichee) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tarvo");
     // The pages and the controls ask for Arial; Liberation Sans has its metrics.
@@ -26,6 +27,7 @@ int LanceFenetre(int& argc, char** argv) {
     FenetrePrincipale fenetre;
     fenetre.Demarre(arguments);
     fenetre.show();
+    if (affichee) QTimer::singleShot(0, &fenetre, [&fenetre, &affichee] { affichee(fenetre); });
     return QApplication::exec();
 }
 

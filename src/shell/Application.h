@@ -1,9 +1,15 @@
 #pragma once
 
+#include <functional>
+
 namespace tarvo {
 
+class FenetrePrincipale;
+
 // Runs the windowed program: the Qt application, the main window started on the document
-// named by the remaining arguments, the event loop. Returns the exit status.
-int LanceFenetre(int& argc, char** argv);
+// named by the remaining arguments, the event loop. Returns the exit status. `affichee`, when
+// given, runs once the window is shown, in the event loop (the start-up measures use it).
+int LanceFenetre(int& argc, char** argv,
+                 const std::function<void(FenetrePrincipale&)>& affichee = {});
 
 } // namespace tarvo

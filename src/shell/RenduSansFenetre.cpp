@@ -1,5 +1,6 @@
 #include "shell/RenduSansFenetre.h"
 
+#include "app/NouvelleSerie.h"
 #include "document/Document.h"
 #include "pages/ContextePage.h"
 #include "pages/IdentifiantsPages.h"
@@ -159,6 +160,7 @@ class SurfaceSansFenetre final : public Surface {
         DessineFleches(p);
         DessineNote(p, cadre);
         DessineSaisie(p, cadre);
+        DessineAnnuler(p, cadre);
         DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
         DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
         return cadre;
@@ -222,6 +224,23 @@ class SurfaceSansFenetre final : public Surface {
         p.restore();
     }
 
+    // `Bouton_Annuler` lies on the form, over the page: its top counts the toolbar.
+    void DessineAnnuler(QPainter& p, const QImage& cadre) {
+        const EtatControle& b = controles_[Controle::BoutonAnnuler];
+        if (!b.Visible) return;
+        p.save();
+        const QRect boite(b.Gauche, b.Haut - HauteurBarreOutils(), 75, 25);
+        p.setPen(QColor(122, 122, 122));
+        p.setBrush(QColor(240, 240, 240));
+        p.drawRect(boite.adjusted(0, 0, -1, -1));
+        Police police;
+        police.Hauteur = -11;
+        p.setFont(PoliceQt(police, cadre));
+        p.setPen(Qt::black);
+        p.drawText(boite, Qt::AlignCenter, QStringLiteral("Annuler"));
+        p.restore();
+    }
+
     // A radio button as the window shows it: the round mark, then its bold caption.
     void DessineBouton(QPainter& p, const QImage& cadre, Controle c, const QString& libelle) {
         const EtatControle& b = controles_[c];
@@ -276,8 +295,10 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat, saisie};
     // A document just opened is not modified: its older series can be browsed.
     surface.FixeMesuresActive(CaracteristiquesValides(doc) && doc.NombreSeries > 0);
-    // The entry modes show the editor on the first cell, as their commands place it.
+    // The entry modes show the editor on the first cell, as their commands place it; the
+    // new-series page shows the series its command starts.
     saisie.LigneCourante = saisie.ColonneCourante = saisie.DiametreCourant = 1;
+    if (page == "NouvellesMesures") CommenceNouvelleSerie(doc, systeme.Aujourdhui(), nullptr);
     if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
     if (page == "Feuille") AfficheFeuille(contexte);
     if (page == "Mesures") AfficheMesures(contexte, ModeMesures::Consultation);

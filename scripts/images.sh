@@ -1,0 +1,16 @@
+#!/bin/sh
+# The pictures of the README's guide, drawn by the program itself from the examples:
+#   scripts/images.sh PROGRAMME DOSSIER
+set -eu
+# French number formats, as the users see them.
+export LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8
+programme="$1"
+dossier="$2"
+mkdir -p "$dossier"
+exemple="examples/miroir-200-f6.bdc"
+for page in caracteristiques feuille mesures nouvellesmesures editionmesures bulletin; do
+    "$programme" --png "$dossier/$page.png" --page "$page" "$exemple"
+done
+"$programme" --png "$dossier/bulletin-trou.png" --page bulletin examples/miroir-300-f5-trou.bdc
+"$programme" --png "$dossier/mesures-serie-1.png" --page mesures --series 1 "$exemple"
+echo "Images écrites dans $dossier"
