@@ -2,15 +2,17 @@
 # machine: they install whatever Debian package is missing first.
 
 # The one list of Debian packages the project needs to build, test and run.
+# dpkg-dev makes the Debian package; the desktop's own tools check the installed tree.
 PAQUETS := cmake make g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev fonts-liberation
+           libbenchmark-dev fonts-liberation dpkg-dev desktop-file-utils appstream \
+           shared-mime-info libxml2-utils
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-CONFIG := cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo
-CONFIG_SANITISE := cmake -S . -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON \
+CONFIG := cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON
+CONFIG_SANITISE := cmake -S . -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON \
                    -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 
-.PHONY: all deps build build-asan run test test-asan bench fuzz clean
+.PHONY: all deps build build-asan run test test-asan bench images fuzz paquet clean
 
 all: build
 
@@ -44,17 +46,34 @@ test: build build-asan
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# Every benchmark in one run: the Google Benchmark programs, then the whole-process start-up
+# and memory figures.
 bench: build
-	@for b in build/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in build/bench/bench_*; do \
+	  [ "$$b" = build/bench/bench_lancement ] && continue; echo "== $$b"; $$b; done
+	@echo "== bench/processus.sh"; ./bench/processus.sh build
+
+# The README's pictures of every page, drawn by the program itself from the examples.
+images: build
+	./scripts/images.sh build/tarvo doc/images
 
 # Coverage-guided fuzzing of the document reader with libFuzzer (clang), for longer runs
 # than the deterministic mutation run of `make test`.
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVO_FUZZ=ON -DTARVO_BENCH=OFF \
-	      -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_lecteur
 	mkdir -p build-fuzz/corpus && cp examples/*.bdc build-fuzz/corpus/
 	build-fuzz/tests/document/fuzz_lecteur -max_total_time=60 build-fuzz/corpus
 
+# The Debian package, built as a packager would: Release, under /usr, warnings left as
+# warnings, without the tests.
+paquet: deps
+	cmake -S . -B build-paquet -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	      -DBUILD_TESTING=OFF
+	cmake --build build-paquet -j $(JOBS)
+	cd build-paquet && cpack -G DEB
+	@ls build-paquet/tarvo_*.deb
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-paquet

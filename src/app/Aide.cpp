@@ -1,6 +1,20 @@
 #include "app/Aide.h"
 
+#include <filesystem>
+
 namespace tarvo {
+
+std::string DossierAideTrouve(const std::string& repertoireExecutable, Fichiers& fichiers) {
+    const std::string aCote = repertoireExecutable + std::string(DossierAide);
+    if (fichiers.Existe(aCote + std::string(SommaireAide))) return aCote;
+    // Written without the "..", for the help window's title and the messages.
+    const std::string installe =
+        std::filesystem::path(repertoireExecutable + std::string(DossierAideInstalle))
+            .lexically_normal()
+            .string();
+    if (fichiers.Existe(installe + std::string(SommaireAide))) return installe;
+    return aCote;
+}
 
 std::string_view PageAide(int contexte) {
     switch (contexte) {

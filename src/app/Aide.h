@@ -1,14 +1,23 @@
 #pragma once
 
+#include "platform/Fichiers.h"
+
 #include <string>
 #include <string_view>
 
 namespace tarvo {
 
-// The help is a set of HTML pages in the folder "help" beside the executable: the table
-// of contents, and one topic per help context number.
+// The help is a set of HTML pages: the table of contents, and one topic per help context
+// number. A build tree has them in the folder "help" beside the executable; an installed
+// program in its data folder, which the install puts beside the executables' folder.
 inline constexpr std::string_view DossierAide = "help/";
+inline constexpr std::string_view DossierAideInstalle = "../share/tarvo/help/";
 inline constexpr std::string_view SommaireAide = "index.html";
+
+// The help folder, ending with '/', of the executable in `repertoireExecutable` (which ends
+// with '/'): the first of the two above that holds the table of contents; the one beside
+// the executable when neither does.
+std::string DossierAideTrouve(const std::string& repertoireExecutable, Fichiers& fichiers);
 
 // Page of a help context (1000 files, 2000 editing, 3100 characteristics, 3200 work sheet,
 // 3300 measurements, 3400 test report); the table of contents for any other number.

@@ -23,8 +23,9 @@ void AideExecute(Programme& p) {
 }
 
 void AideContextuelle(Programme& p, int contexte) {
-    p.principale.AfficheAide(p.services.systeme.RepertoireExecutable() + std::string(DossierAide) +
-                             std::string(PageAide(contexte)));
+    p.principale.AfficheAide(
+        DossierAideTrouve(p.services.systeme.RepertoireExecutable(), p.services.fichiers) +
+        std::string(PageAide(contexte)));
 }
 
 void AproposExecute(Programme& p) {

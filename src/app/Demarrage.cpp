@@ -59,8 +59,8 @@ void FormCreate(Programme& p, const std::vector<std::string>& arguments) {
     EtatProgramme& etat = p.Etat;
     Systeme& systeme = p.services.systeme;
 
-    etat.FichierAide =
-        systeme.RepertoireExecutable() + std::string(DossierAide) + std::string(SommaireAide);
+    etat.FichierAide = DossierAideTrouve(systeme.RepertoireExecutable(), p.services.fichiers) +
+                       std::string(SommaireAide);
     if (!p.services.fichiers.Existe(etat.FichierAide))
         p.services.dialogues.Message("Le fichier d'aide est introuvable !");
 

@@ -16,6 +16,8 @@ namespace tarvo {
 int LanceFenetre(int& argc, char** argv, const std::function<void(FenetrePrincipale&)>& affichee) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tarvo");
+    // The desktop matches the window with its entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName("fr.tarvo.Tarvo");
     // The pages and the controls ask for Arial; Liberation Sans has its metrics.
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

@@ -73,7 +73,26 @@ TEST_F(Demarrage, FichierDAideAbsentLeDitEtContinue) {
     ASSERT_EQ(banc.dialogues.Messages.size(), 1u);
     EXPECT_EQ(banc.dialogues.Messages[0].Titre, "");
     EXPECT_EQ(banc.dialogues.Messages[0].Texte, "Le fichier d'aide est introuvable !");
+    EXPECT_EQ(p.Etat.FichierAide, "/opt/tarvo/help/index.html");
     EXPECT_EQ(p.Etat.Saisie.ChampCourant, 1u);
+}
+
+TEST_F(Demarrage, LAideDuProgrammeInstalleEstDansSonDossierDeDonnees) {
+    banc.fichiers.Contenus.clear();
+    banc.systeme.Executable = "/usr/bin/";
+    banc.fichiers.Contenus["/usr/share/tarvo/help/index.html"] = "<html></html>";
+    FormCreate(p, {});
+    EXPECT_TRUE(banc.dialogues.Messages.empty());
+    EXPECT_EQ(p.Etat.FichierAide, "/usr/share/tarvo/help/index.html");
+    AideContextuelle(p, 3200);
+    EXPECT_EQ(banc.principale.PagesAide,
+              (std::vector<std::string>{"/usr/share/tarvo/help/feuille.html"}));
+
+    // A build tree's own pages, beside the executable, come first.
+    banc.fichiers.Contenus["/usr/bin/help/index.html"] = "<html></html>";
+    FormCreate(p, {});
+    EXPECT_EQ(p.Etat.FichierAide, "/usr/bin/help/index.html");
+    EXPECT_TRUE(banc.dialogues.Messages.empty());
 }
 
 TEST_F(Demarrage, LesParametresSontAppliquesEtLesFichiersRecentsAuMenu) {

@@ -90,14 +90,15 @@ TEST_F(Bulletin, PageComplete) {
     EXPECT_EQ(miseEnPage.LargeurColonne, 49);
     EXPECT_EQ(miseEnPage.HauteurLigne, 20);
     // Rules: two pixels under row 0 and after the labels, one after each zone.
-    for (const auto& [x1, y1, x2, y2] : {std::array{20, 126, 279, 128},
-                                         {82, 107, 84, 367},
-                                         {230, 107, 231, 367},
-                                         {279, 107, 280, 367}})
+    // No structured bindings here: clang before 16 cannot capture them in the lambda.
+    for (const auto& r : {std::array{20, 126, 279, 128},
+                          {82, 107, 84, 367},
+                          {230, 107, 231, 367},
+                          {279, 107, 280, 367}})
         EXPECT_TRUE(std::any_of(surface.Ecran.Traces.begin(), surface.Ecran.Traces.end(),
                                 [&](const Trace& t) {
-                                    return t.Type == G::Remplissage && t.X1 == x1 && t.Y1 == y1 &&
-                                           t.X2 == x2 && t.Y2 == y2;
+                                    return t.Type == G::Remplissage && t.X1 == r[0] &&
+                                           t.Y1 == r[1] && t.X2 == r[2] && t.Y2 == r[3];
                                 }));
     EXPECT_TRUE(ALigne(10, 241, 10, 357));
 
