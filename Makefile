@@ -57,14 +57,22 @@ bench: build
 images: build
 	./scripts/images.sh build/tarvo doc/images
 
-# Coverage-guided fuzzing of the document reader with libFuzzer (clang), for longer runs
-# than the deterministic mutation run of `make test`.
-fuzz: deps
+# Longer runs than `make test` gives them: a minute of coverage-guided fuzzing of the document
+# reader with libFuzzer (clang), then a long random session on the real window under ASan and
+# UBSan, with a new seed each time (printed, to replay it: TARVO_ALEATOIRE_GRAINE=...).
+GRAINE ?= $(shell date +%s)
+EVENEMENTS ?= 100000
+fuzz: build-asan
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVO_FUZZ=ON -DTARVO_BENCH=OFF \
 	      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_lecteur
 	mkdir -p build-fuzz/corpus && cp examples/*.bdc build-fuzz/corpus/
 	build-fuzz/tests/document/fuzz_lecteur -max_total_time=60 build-fuzz/corpus
+	cd build-asan/tests/app/qt && QT_QPA_PLATFORM=offscreen LC_ALL=fr_FR.UTF-8 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  TARVO_ALEATOIRE_GRAINE=$(GRAINE) TARVO_ALEATOIRE_EVENEMENTS=$(EVENEMENTS) ./tests_aleatoire
 
 # The Debian package, built as a packager would: Release, under /usr, warnings left as
 # warnings, without the tests.

@@ -59,6 +59,8 @@ void Enregistre(Programme& p, bool sousUnNouveauNom) {
         p.Doc.EnregistrementReussi = false;
         return;
     }
+    // The reader gives a series no hole when the mirror's is 1 mm or less.
+    if (p.Doc.TrouCentral <= 1) p.Doc.TrouCentralSerie = 0;
     if (sousUnNouveauNom)
         EnregistreSous(p.Doc, p.services, p.Histo);
     else

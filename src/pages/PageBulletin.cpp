@@ -349,12 +349,19 @@ ResultatReduction DessineEcran(ContextePage& page) {
 } // namespace
 
 void AfficheBulletin(ContextePage& page) {
+    // The last zone's radius is saved with the document: an older series shown, with its
+    // own diameter, must not leave its radius there for the next save.
+    Document& doc = page.doc;
+    const int n = doc.NombreZones;
+    const bool ancienne = doc.SerieCourante < doc.NombreSeries && n >= 1 && n <= ZonesMax;
+    const double rayon = ancienne ? doc.Zones[static_cast<std::size_t>(n)][RayonExterieur] : 0;
     const ResultatReduction res = DessineEcran(page);
     if (page.ModeImpression)
         TravailImpression(page, EntetePapier{TitreBulletin, true}, 0,
                           [&page, &res](Canvas& c, int hauteurTitre) {
                               DessineBulletinPapier(page, res, c, hauteurTitre);
                           });
+    if (ancienne) doc.Zones[static_cast<std::size_t>(n)][RayonExterieur] = rayon;
 }
 
 } // namespace tarvo

@@ -430,7 +430,12 @@ void ZonePage::FixeHauteurControle(Controle controle, int hauteur) {
 }
 
 void ZonePage::AfficheControle(Controle controle, bool visible) {
-    Widget(controle)->setVisible(visible);
+    QWidget* w = Widget(controle);
+    w->setVisible(visible);
+    // Qt leaves the focus on a hidden control when no other can take it: the keys typed
+    // would then change a value or a comment that the page does not show. The window takes
+    // the focus instead, and the control's exit handler runs as for any focus lost.
+    if (!visible && Principale_.focusWidget() == w) Principale_.setFocus();
 }
 
 bool ZonePage::ControleVisible(Controle controle) {

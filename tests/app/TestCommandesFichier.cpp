@@ -185,6 +185,29 @@ TEST_F(Commandes, EnregistrerEcritLeDocumentEtGardeLaCopieDeSecours) {
     EXPECT_NE(banc.fichiers.Contenus["/m/a.bdc"].find("\"A poli\""), std::string::npos);
 }
 
+// A mirror's hole of 1 mm or less is no hole when the file is read: the series in memory
+// loses its hole as the saved file does, whether the small hole was typed or a smaller
+// diameter cut the mirror's hole down while the series kept its own.
+TEST_F(Commandes, EnregistreUnTrouDe1mmOuMoinsEstCeQueLeFichierRelit) {
+    banc.fichiers.Contenus["/m/a.bdc"] = DocumentDeSeries(2, "A");
+    Ouvre("/m/a.bdc");
+    for (const auto& [trou, trouSerie] : {std::pair{0.5, 0.5}, {1.0, 70.0}}) {
+        p.Doc.TrouCentral = trou;
+        p.Doc.TrouCentralSerie = trouSerie;
+        p.Doc.Modifie = true;
+        AffichePage(p);
+        ExecuteAction(p, A::FileSave1);
+        ASSERT_TRUE(p.Doc.EnregistrementReussi);
+        Document relu;
+        relu.NomFichier = "/m/a.bdc";
+        LireDocument(relu, banc.fichiers, banc.dialogues);
+        EXPECT_EQ(relu.TrouCentral, trou);
+        EXPECT_EQ(relu.TrouCentralSerie, 0);
+        EXPECT_EQ(p.Doc.TrouCentralSerie, relu.TrouCentralSerie) << trouSerie;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(Commandes, UneAncienneSerieConsulteeNEcrasePasLaDerniere) {
     banc.fichiers.Contenus["/m/a.bdc"] = DocumentDeSeries(3, "A");
     Ouvre("/m/a.bdc");

@@ -236,6 +236,20 @@ TEST_F(Bulletin, SeriesEtMemo) {
     EXPECT_TRUE(surface.Ecran.ARectangle(19, 1, 117, 20));
 }
 
+// The report of a series works with that series' diameter; the last zone's radius, which is
+// saved with the mirror, is the last series' own: an older series leaves it as it was.
+TEST_F(Bulletin, UneAncienneSerieLaisseLeRayonDeLaDerniereZone) {
+    doc.DiametreSerie = 170;
+    doc.SerieCourante = 1;
+    doc.NombreSeries = 2;
+    Affiche();
+    EXPECT_NE(surface.Ecran.Texte("85,0"), nullptr);
+    EXPECT_EQ(doc.Zones[4][RayonExterieur], 90);
+    doc.SerieCourante = 2;
+    Affiche();
+    EXPECT_EQ(doc.Zones[4][RayonExterieur], 85);
+}
+
 TEST_F(Bulletin, TitreDeLargeurConstante) {
     doc.CoefDeformation = -0.5; // 30 characters
     for (const auto& [pourMille, hauteur] : {std::pair{500, 21}, {450, 24}, {0, 20}}) {

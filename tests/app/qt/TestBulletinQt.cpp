@@ -150,5 +150,26 @@ TEST_F(BulletinQt, TaperDansLeCommentaireLeRendModifieEtMasqueLaFlechePrecedente
               QString::fromStdString(avant + "é`\nx").replace("\r\n", "\n"));
 }
 
+// A page without the memo takes its focus: what is typed there reaches no hidden comment,
+// not even the one of an older series that a save would then write as the last one's.
+TEST_F(BulletinQt, UnePageSansCommentaireNeLeLaissePasRecevoirLesTouches) {
+    const std::string avant = p().Doc.Commentaire;
+    zone().Note->setFocus();
+    ASSERT_TRUE(zone().Note->hasFocus());
+    fenetre->ActionQt(Action::Mesures)->trigger();
+    fenetre->ActionQt(Action::PageMoins)->trigger();
+    ASSERT_FALSE(zone().Note->isVisible());
+    EXPECT_FALSE(zone().Note->hasFocus());
+    // The keyboard sends its keys to the focus.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    for (const QString& t : {QString("x"), QString("\r")}) {
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, t);
+        QApplication::sendEvent(focus, &appui);
+    }
+    EXPECT_FALSE(p().Doc.Modifie);
+    EXPECT_EQ(p().Doc.Commentaire, avant);
+}
+
 } // namespace
 } // namespace tarvo::test
