@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/EtatSaisie.h"
+#include "pages/IdentifiantsPages.h"
 #include "platform/Dialogues.h"
 
 #include <cstdint>
@@ -8,14 +9,6 @@
 #include <string_view>
 
 namespace tarvo {
-
-// Identifiers of the pages, held in `PageCourante` and compared case-sensitively.
-inline constexpr std::string_view PageCaracteristiques = "Caractéristiques";
-inline constexpr std::string_view PageFeuille = "Feuille";
-inline constexpr std::string_view PageMesures = "Mesures";
-inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
-inline constexpr std::string_view PageEditionMesures = "EditionMesures";
-inline constexpr std::string_view PageBulletin = "Bulletin";
 
 // The program's own state beside the document: which page is shown, the flags of the
 // print request and of closing, the viewport sizes and the current field of the editor.

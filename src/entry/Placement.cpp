@@ -1,7 +1,8 @@
 #include "entry/Placement.h"
 
 #include "entry/Grille.h"
-#include "entry/PagesSaisie.h"
+#include "pages/GrilleMesures.h"
+#include "pages/IdentifiantsPages.h"
 #include "pages/MasqueNombre.h"
 
 #include <algorithm>
@@ -67,7 +68,7 @@ std::optional<Cadre> CadreDuChamp(const ContexteSaisie& c, std::uint32_t champ, 
     case Champ::Focale:
         return cadres[3];
     case Champ::RayonCourbure:
-        return c.PageCourante == IdPage::Bulletin ? cadres[3] : cadres[4];
+        return c.PageCourante == PageBulletin ? cadres[3] : cadres[4];
     case Champ::Epaisseur:
         return cadres[5];
     case Champ::CoefDeformation:
@@ -189,7 +190,7 @@ std::string TexteDuChamp(const ContexteSaisie& c, std::uint32_t champ) {
         const double lecture = doc.Lectures[static_cast<std::size_t>(cellule.ColonneCourante)]
                                            [static_cast<std::size_t>(cellule.LigneCourante)]
                                            [static_cast<std::size_t>(cellule.DiametreCourant)];
-        return lecture > 0.0001 ? FormateMasque(lecture, "#0.000", sep) : std::string();
+        return TexteLecture(lecture, sep);
     }
     default:
         break;

@@ -2,7 +2,7 @@
 
 #include "entry/CliqueBulletin.h"
 #include "entry/Grille.h"
-#include "entry/PagesSaisie.h"
+#include "pages/IdentifiantsPages.h"
 #include "entry/Placement.h"
 #include "entry/Valide.h"
 
@@ -125,9 +125,9 @@ void FicheFenetreMouseUp(ContexteSaisie& c, int x, int y) {
     // The boxes of the page as the validation left it: a redraw in a branch records new ones.
     const CadresPage cadres = c.cadres;
     const std::string_view page = c.PageCourante;
-    if (page == IdPage::Caracteristiques) CliqueCaracteristiques(c, cadres, x, y);
-    if (page == IdPage::Mesures || PageDeSaisieMesures(page)) CliqueMesures(c, cadres, x, y);
-    if (page == IdPage::Bulletin) CliqueRapport(c, cadres, x, y);
+    if (page == PageCaracteristiques) CliqueCaracteristiques(c, cadres, x, y);
+    if (page == PageMesures || PageDeSaisieMesures(page)) CliqueMesures(c, cadres, x, y);
+    if (page == PageBulletin) CliqueRapport(c, cadres, x, y);
     if (c.saisie.MasquerSaisie) c.surface.AfficheControle(Controle::Saisie, false);
 }
 

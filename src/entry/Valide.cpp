@@ -139,9 +139,7 @@ std::string SansBlancsAutour(std::string_view texte) {
 // loaded with the cell's reading: a placement, after which the text is no longer one that
 // was rejected.
 bool EditeurSurCellule(const ContexteSaisie& c) {
-    return c.saisie.ChampCourant == Champ::Lecture &&
-           (c.PageCourante == valide::PageNouvellesMesures ||
-            c.PageCourante == valide::PageEditionMesures);
+    return c.saisie.ChampCourant == Champ::Lecture && PageDeSaisieMesures(c.PageCourante);
 }
 
 void ValideChamp(ContexteSaisie& c, const std::string& texte) {

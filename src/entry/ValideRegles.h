@@ -3,6 +3,7 @@
 // The pieces the per-kind rules of `Valide` share (internal to the data entry).
 
 #include "entry/ContexteSaisie.h"
+#include "pages/IdentifiantsPages.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,12 +11,6 @@
 #include <string_view>
 
 namespace tarvo::valide {
-
-// The pages whose drawing the rules depend on (`PageCourante`).
-inline constexpr std::string_view PageCaracteristiques = "Caractéristiques";
-inline constexpr std::string_view PageBulletin = "Bulletin";
-inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
-inline constexpr std::string_view PageEditionMesures = "EditionMesures";
 
 // What sign a typed number may have: 0 or more, more than 0, any.
 enum class Signe { Positif, StrictementPositif, Libre };

@@ -4,6 +4,7 @@
 #include "entry/Navigation.h"
 #include "entry/Placement.h"
 #include "entry/ValideRegles.h"
+#include "pages/GrilleMesures.h"
 
 #include <cmath>
 
@@ -14,11 +15,6 @@ namespace {
 // The report edits the last series only; an older one is shown, never changed.
 bool SerieAncienne(const Document& doc) {
     return doc.SerieCourante < doc.NombreSeries;
-}
-
-// A reading as its cell shows it: "#0.000", empty when there is none.
-std::string TexteLecture(const ContexteSaisie& c, double v) {
-    return v > 0.0001 ? Masque(c, v, "#0.000") : std::string();
 }
 
 } // namespace
@@ -99,14 +95,14 @@ void ValideLecture(ContexteSaisie& c, const std::string& texte) {
     if (v >= 1000) {
         CellulePrecedente(s, n);
         return Rejette(c, "Tarvo n'accepte pas de valeur de mesure supérieure à 1000",
-                       Champ::Lecture, TexteLecture(c, avant));
+                       Champ::Lecture, TexteLecture(avant, c.systeme.SeparateurDecimal()));
     }
     if (v == avant) return;
 
     const auto ligne = static_cast<std::size_t>(s.LigneCourante);
     const auto diametre = static_cast<std::size_t>(s.DiametreCourant);
     doc.Lectures[static_cast<std::size_t>(s.ColonneCourante)][ligne][diametre] = v;
-    Engage(c, TexteLecture(c, v));
+    Engage(c, TexteLecture(v, c.systeme.SeparateurDecimal()));
     // A complete line is validated, an incomplete one cannot stay so.
     bool complete = true;
     for (int i = 1; i <= n; ++i)

@@ -2,6 +2,7 @@
 
 #include "document/Conversions.h"
 #include "document/Document.h"
+#include "pages/IdentifiantsPages.h"
 
 #include <array>
 
@@ -37,16 +38,16 @@ constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de m
 constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
 
 constexpr std::array<EtatPage, 6> EtatsPages{{
-    {"Caractéristiques", BoutonPage::ToolCaracteristiques, 3100,
+    {PageCaracteristiques, BoutonPage::ToolCaracteristiques, 3100,
      "Imprimer |Imprimer le document affiché", true, "", false},
-    {"Feuille", BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true, "",
+    {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true, "",
      false},
-    {"Mesures", BoutonPage::ToolAnciennes, 3300, ImprimerMesures, true,
+    {PageMesures, BoutonPage::ToolAnciennes, 3300, ImprimerMesures, true,
      "Utiliser les flèches pour changer de série de mesures", false},
-    {"NouvellesMesures", BoutonPage::ToolNouvelles, 3300, ImprimerMesures, true, CliquerCellule,
+    {PageNouvellesMesures, BoutonPage::ToolNouvelles, 3300, ImprimerMesures, true, CliquerCellule,
      true},
-    {"EditionMesures", BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule, false},
-    {"Bulletin", BoutonPage::ToolBulletin, 3400, "Imprimer |Imprimer le bulletin de contrôle",
+    {PageEditionMesures, BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule, false},
+    {PageBulletin, BoutonPage::ToolBulletin, 3400, "Imprimer |Imprimer le bulletin de contrôle",
      false, "", false},
 }};
 

@@ -2,12 +2,16 @@
 
 #include "pages/MasqueNombre.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace tarvo {
 namespace {
 
 constexpr double SeuilMesure = 0.0001;
+constexpr int LargeurPageNormale = 545;
+// The tick and label columns with the left margin, beside the zone columns.
+constexpr int LargeurHorsColonnes = 106;
 
 constexpr std::size_t Indice(int i) {
     return static_cast<std::size_t>(i);
@@ -33,6 +37,12 @@ double Lecture(const Document& doc, int zone, int ligne, int diametre) {
 
 bool LigneValidee(const Document& doc, int ligne, int diametre) {
     return Lecture(doc, 0, ligne, diametre) > SeuilMesure;
+}
+
+int LargeurPageMesures(const Document& doc, const MiseEnPage& m) {
+    if (!m.PetitesPolices) return m.LargeurPageMini;
+    return std::max(LargeurPageNormale,
+                    ZonesUtilisees(doc) * m.LargeurColonneMesure + LargeurHorsColonnes);
 }
 
 std::string TexteLecture(double lecture, char separateur) {

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "pages/Canvas.h"
+#include "pages/MiseEnPage.h"
 
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ double Lecture(const Document& doc, int zone, int ligne, int diametre);
 // Line r (1..10) of diameter d enters the means; for line 11, the diameter has validated
 // lines.
 bool LigneValidee(const Document& doc, int ligne, int diametre);
+
+// Width of the pages that hold a measurement grid: the normal width, or the grid's zone
+// columns with the label column and margins when they are wider; the fixed width of the
+// large-font mode.
+int LargeurPageMesures(const Document& doc, const MiseEnPage& m);
 
 // A reading in "#0.000"; empty when it is 0.0001 or less (an empty cell).
 std::string TexteLecture(double lecture, char separateur);

@@ -6,6 +6,19 @@
 
 namespace tarvo {
 
+// Identifiers of the pages, held in `PageCourante` and compared case-sensitively.
+inline constexpr std::string_view PageCaracteristiques = "Caractéristiques";
+inline constexpr std::string_view PageFeuille = "Feuille";
+inline constexpr std::string_view PageMesures = "Mesures";
+inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
+inline constexpr std::string_view PageEditionMesures = "EditionMesures";
+inline constexpr std::string_view PageBulletin = "Bulletin";
+
+// The pages on which the grid takes readings.
+constexpr bool PageDeSaisieMesures(std::string_view page) {
+    return page == PageNouvellesMesures || page == PageEditionMesures;
+}
+
 // The page named on the command line: one of the identifiers held in `PageCourante`
 // ("Caractéristiques", "Feuille", "Mesures", "NouvellesMesures", "EditionMesures",
 // "Bulletin"), or the plain lower-case form of one ("caracteristiques", "feuille",

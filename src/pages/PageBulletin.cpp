@@ -3,6 +3,8 @@
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
 #include "pages/GraphesBulletin.h"
+#include "pages/GrilleMesures.h"
+#include "pages/IdentifiantsPages.h"
 #include "pages/Impression.h"
 #include "pages/LignesTableZones.h"
 #include "pages/PageBulletinPapier.h"
@@ -15,9 +17,6 @@
 namespace tarvo {
 namespace {
 
-constexpr int LargeurPageNormale = 545;
-// Width of the measurement grid's label column and margins, beside its zone columns.
-constexpr int LargeurHorsColonnesMesure = 106;
 constexpr int HauteurCorps = 16;
 constexpr int HauteurExposant = 11;
 constexpr int HauteurTitre = 20;
@@ -55,12 +54,6 @@ void MemoNote(Surface& surface, Document& doc) {
     if (derniere) doc.Note = doc.Commentaire;
     surface.FixeIndicationNote(derniere ? "Commentaire libre" : "");
     surface.FixeLectureSeuleNote(doc.SerieCourante < doc.NombreSeries);
-}
-
-int LargeurPage(const Document& doc, const MiseEnPage& m) {
-    if (!m.PetitesPolices) return m.LargeurPageMini;
-    return std::max(LargeurPageNormale,
-                    ZonesUtilisees(doc) * m.LargeurColonneMesure + LargeurHorsColonnesMesure);
 }
 
 // The arrows browse the series only while the command `Mesures` is enabled.
@@ -284,7 +277,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
     Document& doc = page.doc;
     MiseEnPage& m = page.miseEnPage;
 
-    EtatFenetrePage(surface, "Bulletin");
+    EtatFenetrePage(surface, PageBulletin);
     ValeursDeSerie(doc);
     surface.AfficheControle(Controle::DessinF, false);
     surface.AfficheControle(Controle::Note, true);
@@ -293,7 +286,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
     // Cleared over the wider of the page drawn before and this one, so that no strip of a
     // narrower former page stays beside the report.
     Canvas& c = surface.CanvasFenetre();
-    const int largeurPage = LargeurPage(doc, m);
+    const int largeurPage = LargeurPageMesures(doc, m);
     c.FixeBrosse(Brosse{});
     c.FixePlume(Plume{});
     c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),

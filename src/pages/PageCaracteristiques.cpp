@@ -1,6 +1,7 @@
 #include "pages/PageCaracteristiques.h"
 
 #include "pages/EnteteEtPied.h"
+#include "pages/IdentifiantsPages.h"
 #include "pages/Impression.h"
 #include "pages/MasqueNombre.h"
 #include "pages/TextesComposes.h"
@@ -156,7 +157,7 @@ void DessineEcran(ContextePage& page) {
     CadresPage& cadres = page.cadres;
     const char sep = page.systeme.SeparateurDecimal();
 
-    EtatFenetrePage(surface, "Caractéristiques");
+    EtatFenetrePage(surface, PageCaracteristiques);
     Canvas& c = surface.CanvasFenetre();
     // Ten zone columns are wider than the page: the page widens so that every column shows.
     const int table = LargeurTableZones(c, doc);

@@ -2,6 +2,7 @@
 
 #include "optics/Feuille.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/IdentifiantsPages.h"
 #include "pages/GrapheTolerances.h"
 #include "pages/Impression.h"
 #include "pages/MasqueNombre.h"
@@ -44,7 +45,7 @@ int LargeurTable(Canvas& c, const Document& doc) {
 
 void Prepare(Surface& surface, const MiseEnPage& m, const Document& doc) {
     surface.FermeAides();
-    EtatFenetrePage(surface, "Feuille");
+    EtatFenetrePage(surface, PageFeuille);
     surface.FixeHauteurControle(Controle::DessinF, HauteurGraphe);
     surface.FixeLargeurControle(Controle::Fenetre,
                                 std::max(m.PetitesPolices ? LargeurPage : m.LargeurPageMini,

@@ -2,6 +2,7 @@
 
 #include "pages/EnteteEtPied.h"
 #include "pages/GrilleMesures.h"
+#include "pages/IdentifiantsPages.h"
 #include "pages/Impression.h"
 #include "pages/PageMesuresPapier.h"
 
@@ -14,9 +15,6 @@
 namespace tarvo {
 namespace {
 
-constexpr int LargeurPageNormale = 545;
-// The tick and label columns with the left margin, beside the zone columns.
-constexpr int LargeurHorsColonnes = 106;
 constexpr int GaucheColonnesNormales = 106;
 constexpr int GaucheColonnesGrandes = 116;
 constexpr int HauteurTitre = 24;
@@ -38,13 +36,13 @@ constexpr std::string_view TitreEdition = "Modification des mesures";
 std::string_view IdentifiantMode(ModeMesures mode) {
     switch (mode) {
     case ModeMesures::Nouvelles:
-        return "NouvellesMesures";
+        return PageNouvellesMesures;
     case ModeMesures::Edition:
-        return "EditionMesures";
+        return PageEditionMesures;
     case ModeMesures::Consultation:
         break;
     }
-    return "Mesures";
+    return PageMesures;
 }
 
 std::string_view TitreMode(ModeMesures mode) {
@@ -235,9 +233,7 @@ void DessineEcran(ContextePage& page, ModeMesures mode) {
     g.Ligne = m.HauteurLigneMesure;
     g.Gauche = petitesPolices ? GaucheColonnesNormales : GaucheColonnesGrandes;
     g.Zones = ZonesUtilisees(doc);
-    const int largeurPage =
-        petitesPolices ? std::max(LargeurPageNormale, g.Zones * g.Colonne + LargeurHorsColonnes)
-                       : m.LargeurPageMini;
+    const int largeurPage = LargeurPageMesures(doc, m);
 
     EtatFenetrePage(surface, IdentifiantMode(mode));
     surface.FixeIndicationSaisie(std::string(IndicationSaisie));

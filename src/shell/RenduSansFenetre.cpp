@@ -298,13 +298,13 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     // The entry modes show the editor on the first cell, as their commands place it; the
     // new-series page shows the series its command starts.
     saisie.LigneCourante = saisie.ColonneCourante = saisie.DiametreCourant = 1;
-    if (page == "NouvellesMesures") CommenceNouvelleSerie(doc, systeme.Aujourdhui(), nullptr);
-    if (page == "Caractéristiques") AfficheCaracteristiques(contexte);
-    if (page == "Feuille") AfficheFeuille(contexte);
-    if (page == "Mesures") AfficheMesures(contexte, ModeMesures::Consultation);
-    if (page == "NouvellesMesures") AfficheMesures(contexte, ModeMesures::Nouvelles);
-    if (page == "EditionMesures") AfficheMesures(contexte, ModeMesures::Edition);
-    if (page == "Bulletin") AfficheBulletin(contexte);
+    if (page == PageNouvellesMesures) CommenceNouvelleSerie(doc, systeme.Aujourdhui(), nullptr);
+    if (page == PageCaracteristiques) AfficheCaracteristiques(contexte);
+    if (page == PageFeuille) AfficheFeuille(contexte);
+    if (page == PageMesures) AfficheMesures(contexte, ModeMesures::Consultation);
+    if (page == PageNouvellesMesures) AfficheMesures(contexte, ModeMesures::Nouvelles);
+    if (page == PageEditionMesures) AfficheMesures(contexte, ModeMesures::Edition);
+    if (page == PageBulletin) AfficheBulletin(contexte);
     surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
