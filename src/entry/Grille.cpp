@@ -4,13 +4,6 @@
 
 namespace tarvo {
 
-void RameneCellule(EtatSaisie& s, const Document& doc) {
-    const auto zones = static_cast<std::int8_t>(std::max(1, ZonesUtilisees(doc)));
-    s.LigneCourante = std::clamp<std::int8_t>(s.LigneCourante, 1, LignesMesure);
-    s.ColonneCourante = std::clamp<std::int8_t>(s.ColonneCourante, 1, zones);
-    s.DiametreCourant = std::clamp<std::int8_t>(s.DiametreCourant, 1, 2);
-}
-
 bool ZoneEditable(const Document& doc, int zone) {
     return zone >= 1 && zone < doc.NombreZones && doc.NombreZones <= ZonesMax;
 }

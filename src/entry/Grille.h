@@ -2,14 +2,11 @@
 
 #include "document/Document.h"
 #include "pages/EtatSaisie.h"
+#include "pages/GrilleMesures.h"
 
 #include <array>
 
 namespace tarvo {
-
-// The current cell brought inside the grid (line 1..10, column 1..N, diameter 1 or 2) as
-// the measurements page draws it, so that no index leaves the arrays.
-void RameneCellule(EtatSaisie& saisie, const Document& doc);
 
 // The zone whose radius takes the editor: not the last one, whose radius is the mirror's,
 // and only in a table of at most 10 zones.

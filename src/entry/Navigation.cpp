@@ -97,7 +97,7 @@ void CellulePrecedente(EtatSaisie& s, int nombreZones) {
 void ChampSuivant(ContexteSaisie& c) {
     EtatSaisie& s = c.saisie;
     switch (s.ChampCourant) {
-    case Lecture:
+    case Champ::Lecture:
         Valide(c);
         RameneCellule(s, c.doc);
         CelluleSuivante(s, ColonnesGrille(c.doc));
@@ -122,7 +122,7 @@ void ChampSuivant(ContexteSaisie& c) {
 void ChampPrecedent(ContexteSaisie& c) {
     EtatSaisie& s = c.saisie;
     switch (s.ChampCourant) {
-    case Lecture:
+    case Champ::Lecture:
         Valide(c);
         RameneCellule(s, c.doc);
         CellulePrecedente(s, ColonnesGrille(c.doc));
@@ -141,7 +141,7 @@ void ChampPrecedent(ContexteSaisie& c) {
 
 void ChampDessus(ContexteSaisie& c) {
     EtatSaisie& s = c.saisie;
-    if (s.ChampCourant == Lecture) {
+    if (s.ChampCourant == Champ::Lecture) {
         if (s.LigneCourante <= 1) {
             ChangeDiametre(s);
             s.LigneCourante = LignesMesure;
@@ -157,7 +157,7 @@ void ChampDessus(ContexteSaisie& c) {
 
 void ChampDessous(ContexteSaisie& c) {
     EtatSaisie& s = c.saisie;
-    if (s.ChampCourant == Lecture) {
+    if (s.ChampCourant == Champ::Lecture) {
         if (s.LigneCourante >= LignesMesure) {
             ChangeDiametre(s);
             s.LigneCourante = 1;

@@ -1,6 +1,7 @@
 #include "entry/Placement.h"
 
 #include "entry/Grille.h"
+#include "entry/Valide.h"
 #include "pages/GrilleMesures.h"
 #include "pages/IdentifiantsPages.h"
 #include "pages/MasqueNombre.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr std::string_view IndicationTrou =
     "Le diamètre du trou doit être inférieur à celui de la zone 1";
-
-std::string SansBlancsAutour(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
-}
 
 // The stored value of a numeric kind (kind 8: of zone `ZoneCourante`), or nullptr.
 const double* ValeurDuChamp(const ContexteSaisie& c, std::uint32_t champ) {

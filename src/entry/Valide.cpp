@@ -17,6 +17,12 @@ std::string SansBlancs(std::string_view texte) {
     return resultat;
 }
 
+std::string SansBlancsAutour(std::string_view texte) {
+    const auto debut = texte.find_first_not_of(' ');
+    if (debut == std::string_view::npos) return {};
+    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
+}
+
 int NatureNombre(std::string_view texte) {
     if (!texte.empty() && texte.front() == '-') texte.remove_prefix(1);
     int r = 0;
@@ -128,12 +134,6 @@ bool RecalculerZones(ContexteSaisie& c) {
 } // namespace valide
 
 namespace {
-
-std::string SansBlancsAutour(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
-}
 
 // The measurements page places the editor on the current cell at each of its drawings,
 // loaded with the cell's reading: a placement, after which the text is no longer one that

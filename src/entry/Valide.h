@@ -10,6 +10,9 @@ namespace tarvo {
 // The text with every blank (U+0020) removed.
 std::string SansBlancs(std::string_view texte);
 
+// The text without its leading and trailing blanks (U+0020).
+std::string SansBlancsAutour(std::string_view texte);
+
 // 0: not a number (an empty text too), 1: an integer (digits and blanks), 2: a number with
 // one decimal separator ("," or "."), after one leading "-".
 int NatureNombre(std::string_view texte);

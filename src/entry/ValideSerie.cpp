@@ -1,6 +1,7 @@
 // The rules of the series in memory: the report's diameter, focal length and hole, and the
 // readings of the measurement grid.
 
+#include "entry/Grille.h"
 #include "entry/Navigation.h"
 #include "entry/Placement.h"
 #include "entry/ValideRegles.h"
@@ -104,11 +105,8 @@ void ValideLecture(ContexteSaisie& c, const std::string& texte) {
     doc.Lectures[static_cast<std::size_t>(s.ColonneCourante)][ligne][diametre] = v;
     Engage(c, TexteLecture(v, c.systeme.SeparateurDecimal()));
     // A complete line is validated, an incomplete one cannot stay so.
-    bool complete = true;
-    for (int i = 1; i <= n; ++i)
-        if (!(doc.Lectures[static_cast<std::size_t>(i)][ligne][diametre] > 0.0001))
-            complete = false;
-    doc.Lectures[0][ligne][diametre] = complete ? 1 : 0;
+    doc.Lectures[0][ligne][diametre] =
+        LigneComplete(doc, s.LigneCourante, s.DiametreCourant) ? 1 : 0;
 }
 
 void ValideTrouCentralSerie(ContexteSaisie& c, const std::string& texte) {

@@ -57,6 +57,11 @@ constexpr int HautAnnuler = 64;
 
 } // namespace
 
+void FixeLargeurPage(Surface& surface, int largeur) {
+    surface.FixeLargeurControle(Controle::Fenetre, largeur);
+    surface.FixeLargeurFiche(largeur);
+}
+
 void EtatFenetrePage(Surface& surface, std::string_view page) {
     for (const EtatPage& etat : EtatsPages) {
         if (etat.Page != page) continue;

@@ -30,6 +30,9 @@ std::string SuffixeForme(double coefDeformation);
 // text, hint of `Imprimer1`, `Bouton_Annuler`. The report page writes its own status text.
 void EtatFenetrePage(Surface& surface, std::string_view page);
 
+// The page bitmap and its frame at the page's width.
+void FixeLargeurPage(Surface& surface, int largeur);
+
 // Font-scale probe: Arial, cell height 30, bold; true when the probe title is at most
 // 370 px wide (normal fonts). Leaves that font on the canvas.
 bool SondePolices(Canvas& canvas);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 
 namespace tarvo {
 namespace {
@@ -37,6 +38,13 @@ double Lecture(const Document& doc, int zone, int ligne, int diametre) {
 
 bool LigneValidee(const Document& doc, int ligne, int diametre) {
     return Lecture(doc, 0, ligne, diametre) > SeuilMesure;
+}
+
+void RameneCellule(EtatSaisie& s, const Document& doc) {
+    const auto zones = static_cast<std::int8_t>(std::max(1, ZonesUtilisees(doc)));
+    s.LigneCourante = std::clamp<std::int8_t>(s.LigneCourante, 1, LignesMesure);
+    s.ColonneCourante = std::clamp<std::int8_t>(s.ColonneCourante, 1, zones);
+    s.DiametreCourant = std::clamp<std::int8_t>(s.DiametreCourant, 1, 2);
 }
 
 int LargeurPageMesures(const Document& doc, const MiseEnPage& m) {

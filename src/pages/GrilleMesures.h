@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "pages/Canvas.h"
+#include "pages/EtatSaisie.h"
 #include "pages/MiseEnPage.h"
 
 #include <string>
@@ -32,6 +33,11 @@ double Lecture(const Document& doc, int zone, int ligne, int diametre);
 // Line r (1..10) of diameter d enters the means; for line 11, the diameter has validated
 // lines.
 bool LigneValidee(const Document& doc, int ligne, int diametre);
+
+// The current cell brought inside the grid (line 1..10, column 1..N, diameter 1 or 2), so
+// that the editor lies on a cell, what it commits goes to the cell it shows, and no index
+// leaves the arrays.
+void RameneCellule(EtatSaisie& saisie, const Document& doc);
 
 // Width of the pages that hold a measurement grid: the normal width, or the grid's zone
 // columns with the label column and margins when they are wider; the fixed width of the

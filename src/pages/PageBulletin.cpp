@@ -298,8 +298,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
         surface.AfficheControle(cache, false);
     SelecteurSeries(surface, c, doc);
 
-    surface.FixeLargeurControle(Controle::Fenetre, largeurPage);
-    surface.FixeLargeurFiche(largeurPage);
+    FixeLargeurPage(surface, largeurPage);
     DessineNumeroSerie(c, doc.SerieCourante);
 
     const ResultatReduction res = CalculeBulletin(doc, page.etat.DiametresRetenus);

@@ -78,11 +78,6 @@ void PrepareControles(Surface& surface) {
     }
 }
 
-void FixeLargeurPage(Surface& surface, int largeur) {
-    surface.FixeLargeurControle(Controle::Fenetre, largeur);
-    surface.FixeLargeurFiche(largeur);
-}
-
 // Shape line: the buttons placed and checked from K, the frame around them, then K.
 void LigneForme(ContextePage& page, Canvas& c, int y, int s) {
     Surface& surface = page.surface;

@@ -184,20 +184,11 @@ void ValeursGrille(Canvas& c, const Grille& g, const Document& doc, int d, char 
     CocheEcran(c, GaucheGrille, y);
 }
 
-// The current cell brought inside the grid, so that the editor lies on a cell and what it
-// commits goes to the cell it shows.
-void RameneCellule(EtatSaisie& saisie, int zones) {
-    saisie.LigneCourante = std::clamp<std::int8_t>(saisie.LigneCourante, 1, LignesMesure);
-    saisie.ColonneCourante =
-        std::clamp<std::int8_t>(saisie.ColonneCourante, 1, static_cast<std::int8_t>(zones));
-    saisie.DiametreCourant = std::clamp<std::int8_t>(saisie.DiametreCourant, 1, 2);
-}
-
 // The editor over the current cell, loaded with its reading.
 void PlaceSaisie(ContextePage& page, const Grille& g) {
     EtatSaisie& saisie = page.saisie;
     Surface& surface = page.surface;
-    RameneCellule(saisie, std::max(1, g.Zones));
+    RameneCellule(saisie, page.doc);
     const int ligne = saisie.LigneCourante;
     const int colonne = saisie.ColonneCourante;
     const int diametre = saisie.DiametreCourant;
@@ -214,11 +205,6 @@ void PlaceSaisie(ContextePage& page, const Grille& g) {
     saisie.ValeurAvantSaisie = lecture;
     surface.AfficheControle(Controle::Saisie, !saisie.MasquerSaisie);
     if (!saisie.MasquerSaisie) surface.SelectionneSaisie();
-}
-
-void FixeLargeurPage(Surface& surface, int largeur) {
-    surface.FixeLargeurControle(Controle::Fenetre, largeur);
-    surface.FixeLargeurFiche(largeur);
 }
 
 void DessineEcran(ContextePage& page, ModeMesures mode) {
