@@ -16,8 +16,9 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte);
 // Writes the keys of the document as read (LigneEntete .. MotifErreur) into an open object.
 void EcritJsonDocument(Json& json, const Document& doc);
 
-// Writes the keys "Feuille" and "Bulletin" of the document's JSON: the work sheet and the
-// test report as the pages would compute them for the series in memory.
+// Writes the keys "Feuille", "Bulletin" and "Analyse" of the document's JSON: the work sheet,
+// the test report and the figure analysis as the pages would compute them for the series in
+// memory (the analysis with its bootstrap, at once).
 void EcritJsonOptique(Json& json, Document& doc);
 
 } // namespace tarvo

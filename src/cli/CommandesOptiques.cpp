@@ -1,13 +1,16 @@
 #include "cli/Commandes.h"
 
 #include "cli/DialoguesEnregistres.h"
+#include "cli/ExportAnalyse.h"
 #include "cli/ExportOptique.h"
 #include "cli/Json.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
+#include "optics/Analyse.h"
 #include "optics/Feuille.h"
 #include "optics/Precision.h"
 #include "optics/Reduction.h"
+#include "optics/Reechantillonnage.h"
 #include "optics/Zonage.h"
 #include "platform/Systeme.h"
 
@@ -56,6 +59,8 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     }
     std::string texte;
     EcritCsvBulletin(doc, bulletin, texte);
+    EcritCsvAnalyse(CalculeFigures(bulletin, doc), Reechantillonne(doc, bulletin.DiametresRetenus),
+                    texte);
     contexte.sortie << texte;
     return 0;
 }
@@ -65,7 +70,11 @@ void EcritJsonOptique(Json& json, Document& doc) {
     json.Cle("Feuille");
     EcritJsonFeuille(json, CalculeFeuille(doc));
     json.Cle("Bulletin");
-    EcritJsonBulletin(json, CalculeBulletin(doc));
+    const ResultatReduction bulletin = CalculeBulletin(doc);
+    EcritJsonBulletin(json, bulletin);
+    json.Cle("Analyse");
+    EcritJsonAnalyse(json, CalculeFigures(bulletin, doc),
+                     Reechantillonne(doc, bulletin.DiametresRetenus));
 }
 
 } // namespace tarvo

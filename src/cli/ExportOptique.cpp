@@ -22,8 +22,9 @@ void NombreOuNul(Json& json, std::string_view cle, const std::optional<double>& 
         json.Nul(cle);
 }
 
-// A number as the report masks write it ("#0.00" ...), with a decimal comma.
-std::string Decimal(double valeur, int decimales) {
+} // namespace
+
+std::string DecimalCsv(double valeur, int decimales) {
     if (!std::isfinite(valeur)) return "";
     char tampon[64];
     std::snprintf(tampon, sizeof tampon, "%.*f", decimales, valeur);
@@ -35,8 +36,6 @@ std::string Decimal(double valeur, int decimales) {
         if (c == '.') c = ',';
     return texte;
 }
-
-} // namespace
 
 void EcritJsonFeuille(Json& json, const ResultatFeuille& f) {
     if (!f.Calculee()) {
@@ -166,7 +165,7 @@ void EcritCsvBulletin(const Document& doc, const ResultatReduction& b, std::stri
         sortie += std::to_string(i);
         for (const auto& c : colonnes) {
             const double v = c.Valeur ? z.*c.Valeur : z.MoyenneB.value_or(0);
-            sortie += ';' + Decimal(v, c.Decimales);
+            sortie += ';' + DecimalCsv(v, c.Decimales);
         }
         sortie += "\r\n";
     }

@@ -21,4 +21,8 @@ void EcritJsonBulletin(Json& json, const ResultatReduction& bulletin);
 // gives K, which names the theoretical column. Writes nothing for a reduction not made.
 void EcritCsvBulletin(const Document& doc, const ResultatReduction& bulletin, std::string& sortie);
 
+// A number as the report masks write it ("#0.00" ...), with a decimal comma; a value that
+// rounds to zero has no minus sign, one that is not finite is empty.
+std::string DecimalCsv(double valeur, int decimales);
+
 } // namespace tarvo

@@ -48,7 +48,7 @@ TEST(ExportOptique, JsonDeLaFeuilleEtDuBulletin) {
         json,
         R"("Profondeur":null,"VolumeConcavite":null,"MasseVerreUsine":null,"MasseMiroir":null,"EchelleImage":)"))
         << json;
-    EXPECT_TRUE(Contient(json, R"("Bulletin":null})"));
+    EXPECT_TRUE(Contient(json, R"("Bulletin":null,"Analyse":{)"));
     doc.Diametre = 0;
     EXPECT_TRUE(Contient(JsonOptique(doc), R"({"Feuille":null,)"));
 }
@@ -106,13 +106,34 @@ TEST(ExportOptique, CommandesZonesEtCsv) {
     const std::string csv = c.sortie.str();
     EXPECT_EQ(csv.rfind("Zones;H. Ext;Hm;Hm2/R;", 0), 0u) << csv;
     EXPECT_TRUE(Contient(csv, "\r\n4;100,0;91,00;"));
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+    // The table, then the analysis figures with their 1σ (the fraction has none).
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 12);
+    EXPECT_TRUE(Contient(csv, "4;100,0;91,00;3,450;1,896;4,328;4,339;4,333;3,436;-0,015;-0,280;"
+                              "-0,068;0,233\r\n\r\nAnalyse;Valeur;Incertitude\r\nEcartMax;12,82;"));
+    EXPECT_TRUE(Contient(csv, "\r\nFractionLambdaRMS;154,0;\r\nStrehl;0,9983;"));
 
     EXPECT_EQ(c.Execute({"--csv", "absent.bdc"}), 1);
     c.sortie.str("");
     EXPECT_EQ(c.Execute({"--json", "miroir.bdc"}), 0);
     EXPECT_TRUE(Contient(c.sortie.str(), R"("Feuille":{"RayonCourbure":2400,)"));
     EXPECT_TRUE(Contient(c.sortie.str(), R"("Bulletin":{"RayonCourbure":2400,)"));
+    EXPECT_TRUE(Contient(c.sortie.str(), R"("Analyse":{"EcartRMS":3.6366)"));
+}
+
+// The analysis beside the report: every key, null where there is nothing to give.
+TEST(ExportOptique, JsonDeLAnalyse) {
+    Document doc = SerieEssai(200, 1200, {39, 62, 82, 100}, {0.6, 1.5, 2.5, 3.7});
+    std::string json = JsonOptique(doc);
+    EXPECT_TRUE(Contient(json, R"("ConiqueIncertitude":null,"EcartMaxIncertitude":null,)"
+                               R"("EcartRMSIncertitude":null,"StrehlIncertitude":null}})"))
+        << json;
+    EXPECT_TRUE(Contient(json, R"("Analyse":{"EcartRMS":)"));
+    doc.Lectures[0][LigneMoyennes][1] = 0;
+    EXPECT_TRUE(Contient(JsonOptique(doc),
+                         R"("Bulletin":null,"Analyse":{"EcartRMS":null,"FractionLambdaRMS":null,)"
+                         R"("Strehl":null,"ConiqueAjustee":null,"ConiqueIncertitude":null,)"
+                         R"("EcartMaxIncertitude":null,"EcartRMSIncertitude":null,)"
+                         R"("StrehlIncertitude":null}})"));
 }
 
 } // namespace
