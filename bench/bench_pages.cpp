@@ -2,19 +2,20 @@
 // the Qt canvas on the page bitmap and through the recording canvas of the tests; the test
 // report (reduction, table and both graphs) through the Qt canvas; the report's PDF.
 
+#include "SurfaceQt.h"
+#include "app/IncertitudesDeFond.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
+#include "pages/PageAnalyse.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
 #include "pages/PageMesures.h"
 #include "posix/FichiersPosix.h"
-#include "SurfaceQt.h"
 #include "shell/RenduSansFenetre.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -48,7 +49,6 @@ void Remplit(Document& doc, double jour) {
     for (int i = 1; i <= 5; ++i)
         doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = 20.0 * i;
 }
-
 
 // A page drawer's world on a surface of type S, the document filled by `prepare`.
 template <typename S> struct Banc {
@@ -107,6 +107,25 @@ void BM_BulletinQt(benchmark::State& etat) {
     if (!banc.surface.Controles[Controle::Dessin2].Visible) etat.SkipWithError("graphes absents");
 }
 BENCHMARK(BM_BulletinQt)->Unit(benchmark::kMicrosecond);
+
+// The analysis page redrawn (its figures, table, profile and band) once its bootstrap is
+// known, as every redraw after the first finds it; and the first drawing, which only asks
+// for it.
+void BM_AnalyseQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreExemple);
+    if (!banc.ok) etat.SkipWithError("exemple illisible");
+    IncertitudesDeFond incertitudes{nullptr};
+    banc.etatPages.Incertitudes = &incertitudes;
+    AfficheAnalyse(banc.page);
+    for (auto _ : etat) {
+        banc.surface.Journal.clear();
+        AfficheAnalyse(banc.page);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+    }
+}
+BENCHMARK(BM_AnalyseQt)->Unit(benchmark::kMicrosecond);
 
 // The work sheet with its tolerance graph, and the measurements page in its editing mode,
 // on the example document.

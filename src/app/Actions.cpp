@@ -45,10 +45,13 @@ constexpr std::array<DescriptionAction, NombreActions> Descriptions{{
     {A::PagePlus, "PagePlus", "PagePlus", "", "F5", "", 0, "", -1},
     {A::Annuler, "Annuler", "AnnulerNouvelleSerie", "", "", "", 0,
      "Annuler la nouvelle série |et retour à la dernière série validée.", -1},
+    {A::Analyse, "Analyse", "A&nalyse du miroir", "Affichage", "Ctrl+R", "", 3500,
+     "Analyse du miroir|Ecart RMS, rapport de Strehl et conique ajustée, avec leurs incertitudes",
+     15},
 }};
 
 using B = Bouton;
-constexpr std::array<PlaceBarre, 19> Barre{{
+constexpr std::array<PlaceBarre, 20> Barre{{
     {false, B::ToolNouveau, A::FileNew1},
     {false, B::ToolOuvrir, A::FileOpen1},
     {false, B::ToolSauver, A::FileSave1},
@@ -66,6 +69,7 @@ constexpr std::array<PlaceBarre, 19> Barre{{
     {false, B::ToolNouvelles, A::NouvellesMesures},
     {false, B::ToolEdition, A::EditionDesMesures},
     {false, B::ToolBulletin, A::BulletinDeControle},
+    {false, B::ToolAnalyse, A::Analyse},
     {true, B::ToolNouveau, A::FileNew1},
     {false, B::ToolAide, A::Aide},
 }};
@@ -94,7 +98,8 @@ constexpr E Affichage[] = {Commande(A::EditeCaracteristiques1),
                            Commande(A::NouvellesMesures),
                            Commande(A::EditionDesMesures),
                            Separateur(),
-                           Commande(A::BulletinDeControle)};
+                           Commande(A::BulletinDeControle),
+                           Commande(A::Analyse)};
 constexpr E AideMenu[] = {Commande(A::Aide), Commande(A::Apropos)};
 
 constexpr std::array<Menu, 4> Menus{{
@@ -119,7 +124,7 @@ std::string_view IndicationLongue(std::string_view indication) {
     return barre == std::string_view::npos ? indication : indication.substr(barre + 1);
 }
 
-const std::array<PlaceBarre, 19>& BarreOutils() {
+const std::array<PlaceBarre, 20>& BarreOutils() {
     return Barre;
 }
 

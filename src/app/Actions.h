@@ -28,8 +28,11 @@ enum class Action {
     PageMoins,
     PagePlus,
     Annuler,
+    // Commands of the pages built beyond the first six: after the others, so that the
+    // numbers of the older ones stay.
+    Analyse,
 };
-inline constexpr std::size_t NombreActions = static_cast<std::size_t>(Action::Annuler) + 1;
+inline constexpr std::size_t NombreActions = static_cast<std::size_t>(Action::Analyse) + 1;
 
 inline constexpr std::size_t Indice(Action a) {
     return static_cast<std::size_t>(a);
@@ -73,6 +76,7 @@ enum class Bouton {
     ToolNouvelles,
     ToolEdition,
     ToolBulletin,
+    ToolAnalyse,
     ToolAide,
 };
 inline constexpr std::size_t NombreBoutons = static_cast<std::size_t>(Bouton::ToolAide) + 1;
@@ -83,7 +87,7 @@ struct PlaceBarre {
     Bouton Nom;
     Action Commande;
 };
-const std::array<PlaceBarre, 19>& BarreOutils();
+const std::array<PlaceBarre, 20>& BarreOutils();
 
 // One item of a menu: an action, a separator (named or not), or a recent-file entry 1..4.
 struct ElementMenu {

@@ -1,6 +1,7 @@
 #include "app/Commandes.h"
 #include "app/Principale.h"
 #include "app/Programme.h"
+#include "pages/PageAnalyse.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
@@ -26,7 +27,14 @@ void AffichePage(Programme& p) {
         AfficheMesures(contexte, ModeMesures::Nouvelles);
     } else if (p.Etat.PageCourante == PageEditionMesures) {
         AfficheMesures(contexte, ModeMesures::Edition);
+    } else if (p.Etat.PageCourante == PageAnalyse) {
+        AfficheAnalyse(contexte);
     }
+}
+
+void Programme::IncertitudesPretes() {
+    // A print job draws its page once, with what it has: no second drawing inside it.
+    if (Etat.PageCourante == PageAnalyse && !Etat.ModeImpression) AffichePage(*this);
 }
 
 void InitialiseDocumentFenetre(Programme& p) {
@@ -38,7 +46,7 @@ void InitialiseDocumentFenetre(Programme& p) {
     canvas.FixeBrosse(brosse);
     p.services.fenetre.FixeTitre("Tarvo");
     for (Action a : {Action::FileSave1, Action::Feuille_Travail, Action::NouvellesMesures,
-                     Action::EditionDesMesures, Action::BulletinDeControle})
+                     Action::EditionDesMesures, Action::BulletinDeControle, Action::Analyse})
         p.Actions.Active(a, false);
     p.Actions.Active(Action::Imprimer1, true);
     p.principale.FixeTexteNote("");

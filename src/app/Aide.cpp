@@ -30,6 +30,8 @@ std::string_view PageAide(int contexte) {
         return "mesures.html";
     case 3400:
         return "bulletin.html";
+    case 3500:
+        return "analyse.html";
     default:
         return SommaireAide;
     }

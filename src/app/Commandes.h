@@ -48,7 +48,9 @@ void EditionDesMesuresExecute(Programme& p);
 // Cancels the new series: the last saved series is read back, the editing page shown.
 void AnnulerExecute(Programme& p);
 void BulletinDeControleExecute(Programme& p);
-// F4 and F5.
+// The figure analysis of the series shown.
+void AnalyseExecute(Programme& p);
+// F4 and F5, on the pages that show one series.
 void PageMoinsExecute(Programme& p);
 void PagePlusExecute(Programme& p);
 void AideExecute(Programme& p);

@@ -89,6 +89,9 @@ void ExecuteAction(Programme& p, Action a) {
     case Action::BulletinDeControle:
         BulletinDeControleExecute(p);
         break;
+    case Action::Analyse:
+        AnalyseExecute(p);
+        break;
     case Action::PageMoins:
         PageMoinsExecute(p);
         break;

@@ -61,14 +61,20 @@ void BulletinDeControleExecute(Programme& p) {
     AffichePage(p);
 }
 
-// F4 and F5 browse from the report only, and only while the command `Mesures` is enabled.
+void AnalyseExecute(Programme& p) {
+    if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
+    p.Etat.PageCourante = PageAnalyse;
+    AffichePage(p);
+}
+
+// F4 and F5 browse from the pages of one series only (the report, the analysis), and only
+// while the command `Mesures` is enabled.
 void PageMoinsExecute(Programme& p) {
-    if (p.Etat.PageCourante == PageBulletin && p.Actions.Active(Action::Mesures))
-        SeriePrecedente(p);
+    if (PageDeSerie(p.Etat.PageCourante) && p.Actions.Active(Action::Mesures)) SeriePrecedente(p);
 }
 
 void PagePlusExecute(Programme& p) {
-    if (p.Etat.PageCourante == PageBulletin && p.Actions.Active(Action::Mesures)) SerieSuivante(p);
+    if (PageDeSerie(p.Etat.PageCourante) && p.Actions.Active(Action::Mesures)) SerieSuivante(p);
 }
 
 } // namespace tarvo

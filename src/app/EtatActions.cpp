@@ -48,6 +48,7 @@ bool CommandeDisponible(Action a) {
     case Action::NouvellesMesures:
     case Action::EditionDesMesures:
     case Action::BulletinDeControle:
+    case Action::Analyse:
     case Action::PageMoins:
     case Action::PagePlus:
     case Action::Annuler:

@@ -20,7 +20,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions) {
     using A = Action;
     if (!CaracteristiquesValides(doc)) {
         for (A a : {A::Feuille_Travail, A::NouvellesMesures, A::Mesures, A::EditionDesMesures,
-                    A::BulletinDeControle})
+                    A::BulletinDeControle, A::Analyse})
             actions.Active(a, false);
         actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
         actions.FixeIndication(A::Mesures, MesuresASauvegarder);
@@ -40,6 +40,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions) {
             actions.FixeIndication(A::Mesures, "Mesures|Afficher les mesures");
         }
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
+        actions.Active(A::Analyse, lignesValidees > 0);
         actions.Active(A::NouvellesMesures, true);
         actions.FixeIndication(A::NouvellesMesures,
                                "Nouvelles mesures|Saisie des nouvelles mesures");
@@ -51,6 +52,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions) {
         actions.Active(A::NouvellesMesures, false);
         actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
+        actions.Active(A::Analyse, lignesValidees > 0);
     }
     actions.Active(A::EditionDesMesures, doc.SerieCourante == doc.NombreSeries);
 }

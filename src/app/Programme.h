@@ -2,6 +2,7 @@
 
 #include "app/EtatActions.h"
 #include "app/EtatProgramme.h"
+#include "app/IncertitudesDeFond.h"
 #include "app/Vue.h"
 #include "document/Document.h"
 #include "document/Historique.h"
@@ -70,7 +71,9 @@ class Programme {
     Programme(Fichiers& f, Dialogues& d, Systeme& s, Fenetre& fen, Surface& surf,
               GeometrieVue& geometrie, Principale& princ)
         : Fenetre_(fen, Actions), services{f, d, s, Fenetre_}, surface(surf), principale(princ),
-          vue(geometrie, Etat) {}
+          vue(geometrie, Etat) {
+        Pages.Incertitudes = &Incertitudes;
+    }
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
 
@@ -100,8 +103,12 @@ class Programme {
     EtatPages Pages;
     EtatActions Actions;
     Historique Histo{};
+    // The analysis page's bootstrap; the page is drawn again when it arrives.
+    IncertitudesDeFond Incertitudes{[this] { IncertitudesPretes(); }};
 
   private:
+    void IncertitudesPretes();
+
     FenetreProgramme Fenetre_;
 
   public:

@@ -11,13 +11,14 @@ namespace tarvo {
 
 void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
     if (!Programme_) return;
-    static constexpr std::array<std::pair<BoutonPage, Bouton>, 6> boutons{{
+    static constexpr std::array<std::pair<BoutonPage, Bouton>, 7> boutons{{
         {BoutonPage::ToolCaracteristiques, Bouton::ToolCaracteristiques},
         {BoutonPage::ToolTravail, Bouton::ToolTravail},
         {BoutonPage::ToolAnciennes, Bouton::ToolAnciennes},
         {BoutonPage::ToolNouvelles, Bouton::ToolNouvelles},
         {BoutonPage::ToolEdition, Bouton::ToolEdition},
         {BoutonPage::ToolBulletin, Bouton::ToolBulletin},
+        {BoutonPage::ToolAnalyse, Bouton::ToolAnalyse},
     }};
     for (const auto& [page, barre] : boutons)
         Programme_->Actions.Enfonce(barre, page == bouton);

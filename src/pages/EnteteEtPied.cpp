@@ -37,18 +37,21 @@ struct EtatPage {
 constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de mesures";
 constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
 
-constexpr std::array<EtatPage, 6> EtatsPages{{
+constexpr std::array<EtatPage, 7> EtatsPages{{
     {PageCaracteristiques, BoutonPage::ToolCaracteristiques, 3100,
      "Imprimer |Imprimer le document affiché", true, "", false},
-    {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true, "",
-     false},
+    {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true,
+     "", false},
     {PageMesures, BoutonPage::ToolAnciennes, 3300, ImprimerMesures, true,
      "Utiliser les flèches pour changer de série de mesures", false},
     {PageNouvellesMesures, BoutonPage::ToolNouvelles, 3300, ImprimerMesures, true, CliquerCellule,
      true},
-    {PageEditionMesures, BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule, false},
+    {PageEditionMesures, BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule,
+     false},
     {PageBulletin, BoutonPage::ToolBulletin, 3400, "Imprimer |Imprimer le bulletin de contrôle",
      false, "", false},
+    {PageAnalyse, BoutonPage::ToolAnalyse, 3500, "Imprimer |Imprimer l'analyse du miroir", false,
+     "", false},
 }};
 
 // Place of `Bouton_Annuler` on the new-series page.

@@ -6,18 +6,19 @@
 namespace tarvo {
 
 std::optional<std::string> IdentifiantPage(std::string_view nom) {
-    static constexpr std::array<std::string_view, 6> identifiants{
-        PageCaracteristiques, PageFeuille,        PageMesures,
-        PageNouvellesMesures, PageEditionMesures, PageBulletin};
+    static constexpr std::array<std::string_view, 7> identifiants{
+        PageCaracteristiques, PageFeuille,  PageMesures, PageNouvellesMesures,
+        PageEditionMesures,   PageBulletin, PageAnalyse};
     for (const std::string_view identifiant : identifiants)
         if (nom == identifiant) return std::string(identifiant);
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> simples{{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> simples{{
         {"caracteristiques", PageCaracteristiques},
         {"feuille", PageFeuille},
         {"mesures", PageMesures},
         {"nouvellesmesures", PageNouvellesMesures},
         {"editionmesures", PageEditionMesures},
         {"bulletin", PageBulletin},
+        {"analyse", PageAnalyse},
     }};
     for (const auto& [simple, identifiant] : simples)
         if (nom == simple) return std::string(identifiant);

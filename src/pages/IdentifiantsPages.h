@@ -13,16 +13,22 @@ inline constexpr std::string_view PageMesures = "Mesures";
 inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
 inline constexpr std::string_view PageEditionMesures = "EditionMesures";
 inline constexpr std::string_view PageBulletin = "Bulletin";
+inline constexpr std::string_view PageAnalyse = "Analyse";
 
 // The pages on which the grid takes readings.
 constexpr bool PageDeSaisieMesures(std::string_view page) {
     return page == PageNouvellesMesures || page == PageEditionMesures;
 }
 
+// The pages that show one series and browse the others with F4 and F5.
+constexpr bool PageDeSerie(std::string_view page) {
+    return page == PageBulletin || page == PageAnalyse;
+}
+
 // The page named on the command line: one of the identifiers held in `PageCourante`
 // ("Caractéristiques", "Feuille", "Mesures", "NouvellesMesures", "EditionMesures",
-// "Bulletin"), or the plain lower-case form of one ("caracteristiques", "feuille",
-// "mesures", "bulletin"). The identifier, or nothing for another name.
+// "Bulletin", "Analyse"), or the plain lower-case form of one ("caracteristiques",
+// "feuille", "mesures", "bulletin", "analyse"). The identifier, or nothing for another name.
 std::optional<std::string> IdentifiantPage(std::string_view nom);
 
 } // namespace tarvo

@@ -2,6 +2,7 @@
 
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/EnteteSerie.h"
 #include "pages/GraphesBulletin.h"
 #include "pages/GrilleMesures.h"
 #include "pages/IdentifiantsPages.h"
@@ -19,15 +20,10 @@ namespace {
 
 constexpr int HauteurCorps = 16;
 constexpr int HauteurExposant = 11;
-constexpr int HauteurTitre = 20;
-// The title is redrawn at the height that makes it about 6500 / 20 = 325 px wide.
-constexpr int LargeurTitreVisee = 6500;
 constexpr int HauteurNotes = -11;
 constexpr int GaucheGraphes = 20;
 constexpr int HauteurGraphe = 250;
 constexpr double SeuilLongueur = 0.0001;
-constexpr std::string_view StatutSeries =
-    "Utiliser les flèches, F4 ou F5 pour changer de série de mesures";
 
 // The body font's metrics on screen: text height hB, line step u, zone-table row height
 // and column width.
@@ -54,34 +50,6 @@ void MemoNote(Surface& surface, Document& doc) {
     if (derniere) doc.Note = doc.Commentaire;
     surface.FixeIndicationNote(derniere ? "Commentaire libre" : "");
     surface.FixeLectureSeuleNote(doc.SerieCourante < doc.NombreSeries);
-}
-
-// The arrows browse the series only while the command `Mesures` is enabled.
-void VisibiliteFleches(Surface& surface, const Document& doc) {
-    const bool mesures = surface.MesuresActive();
-    const int serie = doc.SerieCourante;
-    surface.AfficheControle(Controle::UpRelache, mesures && serie < doc.NombreSeries);
-    surface.AfficheControle(Controle::UpNeutre, !mesures || serie == doc.NombreSeries);
-    surface.AfficheControle(Controle::DownRelache, mesures && serie >= 2);
-    surface.AfficheControle(Controle::DownNeutre, !mesures || serie <= 1);
-}
-
-void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc) {
-    if (surface.MesuresActive() && doc.NombreSeries > 1)
-        surface.FixeTexteStatut(std::string(StatutSeries));
-    VisibiliteFleches(surface, doc);
-    CadreSelecteurSeries(surface, c);
-}
-
-// Returns the y of the line under the title.
-int Titre(Canvas& c, const MiseEnPage& m, double k) {
-    const std::string titre = std::string(TitreBulletin) + SuffixeForme(k);
-    c.FixeHauteurPolice(HauteurTitre);
-    c.FixeGras(m.PetitesPolices);
-    const int largeur = c.LargeurTexte(titre);
-    c.FixeHauteurPolice(largeur > 0 ? std::max(1, LargeurTitreVisee / largeur) : HauteurTitre);
-    c.EcritTexte((m.AbscisseDate + 120 - c.LargeurTexte(titre)) / 2, 5, titre);
-    return c.HauteurTexte(titre) + 5;
 }
 
 // A +/- switch: its frame from x = 4, the minus stroke, and the upright of a plus.
@@ -306,7 +274,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
         page.etat.DiametresRetenus = res.DiametresRetenus;
     doc.DiametresValides = res.DiametresValides;
 
-    int y = Titre(c, m, doc.CoefDeformation);
+    int y = TitreAjuste(c, m, std::string(TitreBulletin) + SuffixeForme(doc.CoefDeformation));
     c.FixeHauteurPolice(HauteurCorps);
     Corps corps;
     corps.LargeurColonne = c.LargeurTexte("00000.0");

@@ -33,6 +33,7 @@ enum class BoutonPage {
     ToolNouvelles,
     ToolEdition,
     ToolBulletin,
+    ToolAnalyse,
 };
 
 // What a page drawer does to the main window besides drawing. Positions and sizes are

@@ -3,6 +3,7 @@
 #include "app/Commandes.h"
 #include "app/Programme.h"
 #include "shell/BoiteAPropos.h"
+#include "shell/CalculsQt.h"
 #include "shell/FenetreAide.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
@@ -31,7 +32,7 @@ QString Texte(std::string_view texte) {
 
 // The page buttons are shown pressed while their page is shown.
 bool BoutonDePage(Bouton b) {
-    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolBulletin;
+    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolAnalyse;
 }
 
 } // namespace
@@ -47,6 +48,8 @@ FenetrePrincipale::FenetrePrincipale() : Dialogues_(this) {
     Programme_ =
         std::make_unique<Programme>(Fichiers_, Dialogues_, Systeme_, *this, *Zone_, *Zone_, *this);
     Zone_->RelieProgramme(*Programme_);
+    Calculs_ = std::make_unique<CalculsQt>([this] { Zone_->RafraichitPage(); });
+    Programme_->Incertitudes.FixeCalculs(Calculs_.get());
 
     CreeActions();
     CreeMenus();
@@ -256,17 +259,29 @@ void FenetrePrincipale::PressePapiers(bool surSaisie, OperationPressePapiers ope
     if (surSaisie) {
         QLineEdit* saisie = Zone_->Saisie;
         switch (operation) {
-        case OperationPressePapiers::Couper: saisie->cut(); break;
-        case OperationPressePapiers::Copier: saisie->copy(); break;
-        case OperationPressePapiers::Coller: saisie->paste(); break;
+        case OperationPressePapiers::Couper:
+            saisie->cut();
+            break;
+        case OperationPressePapiers::Copier:
+            saisie->copy();
+            break;
+        case OperationPressePapiers::Coller:
+            saisie->paste();
+            break;
         }
         return;
     }
     QPlainTextEdit* note = Zone_->Note;
     switch (operation) {
-    case OperationPressePapiers::Couper: note->cut(); break;
-    case OperationPressePapiers::Copier: note->copy(); break;
-    case OperationPressePapiers::Coller: note->paste(); break;
+    case OperationPressePapiers::Couper:
+        note->cut();
+        break;
+    case OperationPressePapiers::Copier:
+        note->copy();
+        break;
+    case OperationPressePapiers::Coller:
+        note->paste();
+        break;
     }
 }
 

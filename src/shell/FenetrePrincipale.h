@@ -22,6 +22,7 @@ class QToolButton;
 namespace tarvo {
 
 class BoiteAPropos;
+class CalculsQt;
 class FenetreAide;
 class Programme;
 class ZonePage;
@@ -43,6 +44,7 @@ class FenetrePrincipale final : public QMainWindow,
 
     Programme& Prog() { return *Programme_; }
     ZonePage& Zone() { return *Zone_; }
+    CalculsQt& Calculs() { return *Calculs_; }
     QAction* ActionQt(Action a) const { return Actions[Indice(a)]; }
     QToolButton* BoutonQt(Bouton b) const { return Boutons[static_cast<std::size_t>(b)]; }
     QAction* HistoriqueQt(int n) const { return Historiques[static_cast<std::size_t>(n)]; }
@@ -111,6 +113,8 @@ class FenetrePrincipale final : public QMainWindow,
     QAction* N2 = nullptr;
     FenetreAide* Aide_ = nullptr;
     std::unique_ptr<Programme> Programme_;
+    // After the program: its thread ends before the program goes.
+    std::unique_ptr<CalculsQt> Calculs_;
 };
 
 } // namespace tarvo

@@ -226,11 +226,32 @@ void Aide(QPainter& p) {
     p.drawText(QRectF(0, 0.5, 16, 15), Qt::AlignCenter, "?");
 }
 
+// The analysis: a profile across the whole diameter inside its grey band.
+void Analyse(QPainter& p) {
+    Feuille(p, QRectF(0.5, 0.5, 15, 15));
+    QPainterPath bande(QPointF(2, 6));
+    bande.cubicTo(QPointF(5, 13), QPointF(11, 13), QPointF(14, 6));
+    bande.lineTo(QPointF(14, 9));
+    bande.cubicTo(QPointF(11, 16), QPointF(5, 16), QPointF(2, 9));
+    bande.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Clair);
+    p.drawPath(bande);
+    p.setPen(Plume(Trait));
+    p.drawLine(QPointF(2, 4.5), QPointF(14, 4.5));
+    p.setPen(Plume(Acier, 1.5));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath onde(QPointF(2, 7.5));
+    onde.cubicTo(QPointF(5, 14.5), QPointF(11, 14.5), QPointF(14, 7.5));
+    p.drawPath(onde);
+}
+
 using Dessin = void (*)(QPainter&);
 constexpr Dessin Dessins[NombreImages] = {
-    Nouveau, Ouvrir,           Enregistrer,    EnregistrerSous,  Imprimer,
-    Couper,  Copier,           Coller,         Caracteristiques, FeuilleTravail,
-    Mesures, NouvellesMesures, EditionMesures, Bulletin,         Aide,
+    Nouveau,          Ouvrir,         Enregistrer, EnregistrerSous,
+    Imprimer,         Couper,         Copier,      Coller,
+    Caracteristiques, FeuilleTravail, Mesures,     NouvellesMesures,
+    EditionMesures,   Bulletin,       Aide,        Analyse,
 };
 
 } // namespace

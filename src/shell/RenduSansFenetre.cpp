@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "pages/ContextePage.h"
 #include "pages/IdentifiantsPages.h"
+#include "pages/PageAnalyse.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
@@ -305,6 +306,7 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     if (page == PageNouvellesMesures) AfficheMesures(contexte, ModeMesures::Nouvelles);
     if (page == PageEditionMesures) AfficheMesures(contexte, ModeMesures::Edition);
     if (page == PageBulletin) AfficheBulletin(contexte);
+    if (page == PageAnalyse) AfficheAnalyse(contexte);
     surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
@@ -325,8 +327,8 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
     if (!identifiant)
         return {false,
                 "Page inconnue : « " + std::string(page) +
-                    " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures ou "
-                    "bulletin)."};
+                    " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures, "
+                    "bulletin ou analyse)."};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
         return Rend(doc, systeme, *identifiant, format, sortie);

@@ -332,6 +332,7 @@ void SessionAleatoire::Commande() {
                                                        {Action::NouvellesMesures, 5},
                                                        {Action::EditionDesMesures, 4},
                                                        {Action::BulletinDeControle, 4},
+                                                       {Action::Analyse, 2},
                                                        {Action::Mesures, 3},
                                                        {Action::Feuille_Travail, 3},
                                                        {Action::EditeCaracteristiques1, 2},
@@ -355,7 +356,8 @@ void SessionAleatoire::Commande() {
     // The series pages wait for a saved document: a user who wants one saves first, as the
     // program asks, so that the report and the grids get their share of the events.
     const bool page = a == Action::NouvellesMesures || a == Action::EditionDesMesures ||
-                      a == Action::BulletinDeControle || a == Action::Mesures;
+                      a == Action::BulletinDeControle || a == Action::Mesures ||
+                      a == Action::Analyse;
     if (page && !Fenetre->ActionQt(a)->isEnabled() && Pile(2)) LanceCommande(Action::FileSave1);
     if (Fenetre) LanceCommande(a);
 }

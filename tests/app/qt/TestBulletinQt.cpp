@@ -1,5 +1,6 @@
 #include "ApplicationTest.h"
 #include "app/Programme.h"
+#include "shell/CalculsQt.h"
 #include "shell/FenetrePrincipale.h"
 #include "shell/ZonePage.h"
 
@@ -169,6 +170,25 @@ TEST_F(BulletinQt, UnePageSansCommentaireNeLeLaissePasRecevoirLesTouches) {
     }
     EXPECT_FALSE(p().Doc.Modifie);
     EXPECT_EQ(p().Doc.Commentaire, avant);
+}
+
+// The analysis shows its figures at once; the bootstrap comes back from the window's own
+// thread and the page is drawn again with it, on every series browsed with F4.
+TEST_F(BulletinQt, LAnalyseRecoitSesIncertitudesDuFilDeFond) {
+    Programme& p = fenetre->Prog();
+    for (const int serie : {3, 2}) {
+        if (serie == 2)
+            fenetre->ActionQt(Action::PageMoins)->trigger();
+        else
+            fenetre->ActionQt(Action::Analyse)->trigger();
+        EXPECT_EQ(p.Etat.PageCourante, "Analyse");
+        EXPECT_EQ(p.Doc.SerieCourante, serie);
+        EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolAnalyse)->isChecked());
+        const QImage avant = fenetre->Zone().Fenetre->grab().toImage();
+        fenetre->Calculs().AttendFin();
+        EXPECT_NE(fenetre->Zone().Fenetre->grab().toImage(), avant) << serie;
+        EXPECT_TRUE(p.Incertitudes.Incertitudes(p.Doc, p.Pages.DiametresRetenus)) << serie;
+    }
 }
 
 } // namespace

@@ -70,7 +70,7 @@ TEST_F(FenetreQt, MenusLibellesRaccourcisEtIndications) {
     EXPECT_EQ(Elements(menus[2]->menu()),
               (V{"Caractéristiques|Ctrl+K", "Feuille de travail|Ctrl+T", "-", "Mesures|",
                  "Nouvelles mesures|", "&Edition des mesures|Ctrl+M", "-",
-                 "&Bulletin de contrôle|Ctrl+B"}));
+                 "&Bulletin de contrôle|Ctrl+B", "A&nalyse du miroir|Ctrl+R"}));
     EXPECT_EQ(Elements(menus[3]->menu()), (V{"&Aide|F1", "&A propos...|"}));
 
     // Hints: the short part as tooltip, the long part in the status bar.
@@ -96,11 +96,26 @@ TEST_F(FenetreQt, BarreDOutilsDansLOrdreAvecSesImages) {
         EXPECT_FALSE(bouton->autoRaise());
         ordre.push_back(bouton->toolTip().toStdString());
     }
-    EXPECT_EQ(ordre, (std::vector<std::string>{
-                         "Nouveau", "Ouvrir", "Enregistrer", "Enregistrer sous", "-", "Imprimer ",
-                         "-", "Couper", "Copier", "Coller", "-", "Caractéristiques",
-                         "Feuille de travail", "Mesures", "Nouvelles mesures",
-                         "Edition des mesures", "Bulletin de contrôle", "-", "Aide"}));
+    EXPECT_EQ(ordre, (std::vector<std::string>{"Nouveau",
+                                               "Ouvrir",
+                                               "Enregistrer",
+                                               "Enregistrer sous",
+                                               "-",
+                                               "Imprimer ",
+                                               "-",
+                                               "Couper",
+                                               "Copier",
+                                               "Coller",
+                                               "-",
+                                               "Caractéristiques",
+                                               "Feuille de travail",
+                                               "Mesures",
+                                               "Nouvelles mesures",
+                                               "Edition des mesures",
+                                               "Bulletin de contrôle",
+                                               "Analyse du miroir",
+                                               "-",
+                                               "Aide"}));
     for (int n = 0; n < NombreImages; ++n)
         for (int cote : {16, 24}) {
             const QImage image = DessineImage(n, cote).toImage();

@@ -1,0 +1,43 @@
+#include "pages/EnteteSerie.h"
+
+#include "pages/EnteteEtPied.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tarvo {
+
+namespace {
+
+constexpr int HauteurTitre = 20;
+// The title is redrawn at the height that makes it about 6500 / 20 = 325 px wide.
+constexpr int LargeurTitreVisee = 6500;
+
+} // namespace
+
+void VisibiliteFleches(Surface& surface, const Document& doc) {
+    const bool mesures = surface.MesuresActive();
+    const int serie = doc.SerieCourante;
+    surface.AfficheControle(Controle::UpRelache, mesures && serie < doc.NombreSeries);
+    surface.AfficheControle(Controle::UpNeutre, !mesures || serie == doc.NombreSeries);
+    surface.AfficheControle(Controle::DownRelache, mesures && serie >= 2);
+    surface.AfficheControle(Controle::DownNeutre, !mesures || serie <= 1);
+}
+
+void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc) {
+    if (surface.MesuresActive() && doc.NombreSeries > 1)
+        surface.FixeTexteStatut(std::string(StatutSeries));
+    VisibiliteFleches(surface, doc);
+    CadreSelecteurSeries(surface, c);
+}
+
+int TitreAjuste(Canvas& c, const MiseEnPage& m, std::string_view titre) {
+    c.FixeHauteurPolice(HauteurTitre);
+    c.FixeGras(m.PetitesPolices);
+    const int largeur = c.LargeurTexte(titre);
+    c.FixeHauteurPolice(largeur > 0 ? std::max(1, LargeurTitreVisee / largeur) : HauteurTitre);
+    c.EcritTexte((m.AbscisseDate + 120 - c.LargeurTexte(titre)) / 2, 5, titre);
+    return c.HauteurTexte(titre) + 5;
+}
+
+} // namespace tarvo
