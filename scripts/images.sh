@@ -8,7 +8,7 @@ programme="$1"
 dossier="$2"
 mkdir -p "$dossier"
 exemple="examples/miroir-200-f6.bdc"
-for page in caracteristiques feuille mesures nouvellesmesures editionmesures bulletin; do
+for page in caracteristiques feuille mesures nouvellesmesures editionmesures bulletin analyse; do
     "$programme" --png "$dossier/$page.png" --page "$page" "$exemple"
 done
 "$programme" --png "$dossier/bulletin-trou.png" --page bulletin examples/miroir-300-f5-trou.bdc
