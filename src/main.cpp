@@ -1,3 +1,4 @@
+#include "app/MoyenneEnCours.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/LigneCommande.h"
 #include "cli/Ouverture.h"
@@ -31,10 +32,21 @@ int RendPage(const tarvo::OptionsCli& options) {
     for (const auto& message : dialogues.Messages)
         std::cerr << (message.Titre.empty() ? "" : message.Titre + " : ") << message.Texte << "\n";
     if (!ouvert) return 1;
+    std::optional<tarvo::MoyenneEnCours> moyenne;
+    if (options.Moyenne) {
+        tarvo::ChoixMoyenne choix =
+            tarvo::MoyenneDesSeries(tarvo::SeriesDuFichier(fichiers, doc.NomFichier),
+                                    *options.Moyenne, systeme.SeparateurDecimal());
+        if (!choix.Moyenne) {
+            std::cerr << "tarvo : " << choix.Erreur << "\n";
+            return 1;
+        }
+        moyenne = std::move(choix.Moyenne);
+    }
     const auto format = options.ModeCli == tarvo::OptionsCli::Mode::Pdf ? tarvo::FormatRendu::Pdf
                                                                         : tarvo::FormatRendu::Png;
-    const tarvo::ResultatRendu rendu =
-        tarvo::RendPageSansFenetre(doc, systeme, options.Page, format, options.Sortie);
+    const tarvo::ResultatRendu rendu = tarvo::RendPageSansFenetre(
+        doc, systeme, options.Page, format, options.Sortie, moyenne ? &*moyenne : nullptr);
     if (!rendu.Reussi) {
         std::cerr << "tarvo : " << rendu.Message << "\n";
         return 1;

@@ -48,10 +48,19 @@ constexpr std::array<DescriptionAction, NombreActions> Descriptions{{
     {A::Analyse, "Analyse", "A&nalyse du miroir", "Affichage", "Ctrl+R", "", 3500,
      "Analyse du miroir|Ecart RMS, rapport de Strehl et conique ajustée, avec leurs incertitudes",
      15},
+    {A::Historique, "SuiviDesSeries", "&Historique du miroir", "Affichage", "Ctrl+H", "", 3600,
+     "Historique du miroir|Toutes les séries côte à côte, l'évolution de l'écart et des zones",
+     16},
+    {A::MoyenneSeries, "MoyenneSeries", "&Moyenne des séries...", "Affichage", "", "", 3600,
+     "Moyenne des séries|Le bulletin de la moyenne de plusieurs séries", -1},
+    {A::EnregistreMoyenne, "EnregistreMoyenne", "Enregistrer comme nouvelle série", "Affichage",
+     "", "", 3600,
+     "Enregistrer comme nouvelle série|Ajouter la moyenne affichée au document comme une série",
+     -1},
 }};
 
 using B = Bouton;
-constexpr std::array<PlaceBarre, 20> Barre{{
+constexpr std::array<PlaceBarre, 21> Barre{{
     {false, B::ToolNouveau, A::FileNew1},
     {false, B::ToolOuvrir, A::FileOpen1},
     {false, B::ToolSauver, A::FileSave1},
@@ -70,6 +79,7 @@ constexpr std::array<PlaceBarre, 20> Barre{{
     {false, B::ToolEdition, A::EditionDesMesures},
     {false, B::ToolBulletin, A::BulletinDeControle},
     {false, B::ToolAnalyse, A::Analyse},
+    {false, B::ToolHistorique, A::Historique},
     {true, B::ToolNouveau, A::FileNew1},
     {false, B::ToolAide, A::Aide},
 }};
@@ -99,7 +109,11 @@ constexpr E Affichage[] = {Commande(A::EditeCaracteristiques1),
                            Commande(A::EditionDesMesures),
                            Separateur(),
                            Commande(A::BulletinDeControle),
-                           Commande(A::Analyse)};
+                           Commande(A::Analyse),
+                           Commande(A::Historique),
+                           Separateur(),
+                           Commande(A::MoyenneSeries),
+                           Commande(A::EnregistreMoyenne)};
 constexpr E AideMenu[] = {Commande(A::Aide), Commande(A::Apropos)};
 
 constexpr std::array<Menu, 4> Menus{{
@@ -124,7 +138,7 @@ std::string_view IndicationLongue(std::string_view indication) {
     return barre == std::string_view::npos ? indication : indication.substr(barre + 1);
 }
 
-const std::array<PlaceBarre, 20>& BarreOutils() {
+const std::array<PlaceBarre, 21>& BarreOutils() {
     return Barre;
 }
 

@@ -31,8 +31,12 @@ enum class Action {
     // Commands of the pages built beyond the first six: after the others, so that the
     // numbers of the older ones stay.
     Analyse,
+    Historique,
+    MoyenneSeries,
+    EnregistreMoyenne,
 };
-inline constexpr std::size_t NombreActions = static_cast<std::size_t>(Action::Analyse) + 1;
+inline constexpr std::size_t NombreActions =
+    static_cast<std::size_t>(Action::EnregistreMoyenne) + 1;
 
 inline constexpr std::size_t Indice(Action a) {
     return static_cast<std::size_t>(a);
@@ -77,6 +81,7 @@ enum class Bouton {
     ToolEdition,
     ToolBulletin,
     ToolAnalyse,
+    ToolHistorique,
     ToolAide,
 };
 inline constexpr std::size_t NombreBoutons = static_cast<std::size_t>(Bouton::ToolAide) + 1;
@@ -87,7 +92,7 @@ struct PlaceBarre {
     Bouton Nom;
     Action Commande;
 };
-const std::array<PlaceBarre, 20>& BarreOutils();
+const std::array<PlaceBarre, 21>& BarreOutils();
 
 // One item of a menu: an action, a separator (named or not), or a recent-file entry 1..4.
 struct ElementMenu {

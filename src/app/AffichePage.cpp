@@ -5,20 +5,21 @@
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
+#include "pages/PageHistorique.h"
 #include "pages/PageMesures.h"
 
 namespace tarvo {
 
 void AffichePage(Programme& p) {
     p.Actions.Active(Action::FileSave1, p.Doc.Modifie && !p.Doc.NomFichier.empty());
-    p.principale.FixeTexteNote(p.Doc.Note);
     ContextePage contexte = p.Contexte();
+    p.principale.FixeTexteNote(contexte.doc.Note);
     if (p.Etat.PageCourante == PageCaracteristiques) {
         AfficheCaracteristiques(contexte);
     } else if (p.Etat.PageCourante == PageBulletin) {
         AfficheBulletin(contexte);
         // The drawer put the last series' comment back in the memo's text.
-        p.principale.FixeTexteNote(p.Doc.Note);
+        p.principale.FixeTexteNote(contexte.doc.Note);
     } else if (p.Etat.PageCourante == PageFeuille) {
         AfficheFeuille(contexte);
     } else if (p.Etat.PageCourante == PageMesures) {
@@ -29,6 +30,8 @@ void AffichePage(Programme& p) {
         AfficheMesures(contexte, ModeMesures::Edition);
     } else if (p.Etat.PageCourante == PageAnalyse) {
         AfficheAnalyse(contexte);
+    } else if (p.Etat.PageCourante == PageHistorique) {
+        AfficheHistorique(contexte);
     }
 }
 
@@ -46,7 +49,8 @@ void InitialiseDocumentFenetre(Programme& p) {
     canvas.FixeBrosse(brosse);
     p.services.fenetre.FixeTitre("Tarvo");
     for (Action a : {Action::FileSave1, Action::Feuille_Travail, Action::NouvellesMesures,
-                     Action::EditionDesMesures, Action::BulletinDeControle, Action::Analyse})
+                     Action::EditionDesMesures, Action::BulletinDeControle, Action::Analyse,
+                     Action::Historique, Action::MoyenneSeries, Action::EnregistreMoyenne})
         p.Actions.Active(a, false);
     p.Actions.Active(Action::Imprimer1, true);
     p.principale.FixeTexteNote("");

@@ -32,6 +32,8 @@ std::string_view PageAide(int contexte) {
         return "bulletin.html";
     case 3500:
         return "analyse.html";
+    case 3600:
+        return "historique.html";
     default:
         return SommaireAide;
     }

@@ -50,6 +50,29 @@ void AnnulerExecute(Programme& p);
 void BulletinDeControleExecute(Programme& p);
 // The figure analysis of the series shown.
 void AnalyseExecute(Programme& p);
+// The history of the mirror: every series, a line each, and its two graphs.
+void HistoriqueExecute(Programme& p);
+// A line of the history opened as its test report (the series read from the file, as the
+// browsing does; -1 is the mean shown). Refused with the browsing's message while a change
+// is not saved.
+void OuvreSerieHistorique(Programme& p, int serie);
+// A click on the history page, at bitmap pixels: the line under it is opened.
+void CliqueHistorique(Programme& p, int x, int y);
+// The keys a page takes itself when the editor is hidden.
+enum class TouchePage { Haut, Bas, PagePrecedente, PageSuivante, Debut, Fin, Entree };
+// A key on the history page: the arrows choose a line, Page Up and Page Down move by a page
+// of the table, Home and End go to the first and the last series, Enter opens the line
+// chosen. False when the page is not the history.
+bool ToucheHistorique(Programme& p, TouchePage touche);
+// The mean of several series, chosen in a list, shown in place of the series in memory.
+void MoyenneSeriesExecute(Programme& p);
+// The mean shown appended to the document as a new series, its comment naming its sources.
+void EnregistreMoyenneExecute(Programme& p);
+// Leaves the mean shown, if any: the pages show the series in memory again.
+void QuitteMoyenne(Programme& p);
+// The commands that keep a mean shown: those that only look at it (the pages of one series,
+// the history and its pages, print, help, the clipboard) or keep it (saving it as a series).
+bool GardeLaMoyenne(const Programme& p, Action a);
 // F4 and F5, on the pages that show one series.
 void PageMoinsExecute(Programme& p);
 void PagePlusExecute(Programme& p);

@@ -34,6 +34,7 @@ void AproposExecute(Programme& p) {
 
 void ExecuteAction(Programme& p, Action a) {
     if (!ActionUtilisable(p.Actions, a)) return;
+    if (!GardeLaMoyenne(p, a)) QuitteMoyenne(p);
     switch (a) {
     case Action::FileNew1:
         FileNew1Execute(p);
@@ -91,6 +92,15 @@ void ExecuteAction(Programme& p, Action a) {
         break;
     case Action::Analyse:
         AnalyseExecute(p);
+        break;
+    case Action::Historique:
+        HistoriqueExecute(p);
+        break;
+    case Action::MoyenneSeries:
+        MoyenneSeriesExecute(p);
+        break;
+    case Action::EnregistreMoyenne:
+        EnregistreMoyenneExecute(p);
         break;
     case Action::PageMoins:
         PageMoinsExecute(p);

@@ -176,6 +176,7 @@ void FileOpen1Execute(Programme& p) {
 
 void HistoriqueClick(Programme& p, int n) {
     if (n < 1 || n > EntreesHistorique) return;
+    QuitteMoyenne(p);
     p.Etat.PageCourante = PageCaracteristiques;
     const Reponse reponse = DemandeEnregistrer(p);
     // The entry is taken by its name now: saving an unnamed document puts the new name at

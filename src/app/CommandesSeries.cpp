@@ -15,15 +15,17 @@ bool ChangementsNonEnregistres(const Document& doc) {
     return doc.Modifie || doc.ModifieBulletin;
 }
 
+} // namespace
+
 bool PeutChangerDeSerie(Programme& p) {
     if (!ChangementsNonEnregistres(p.Doc)) return true;
     p.services.dialogues.Message(SauvegarderAvantSerie);
     return false;
 }
 
-} // namespace
-
 void SeriePrecedente(Programme& p) {
+    // The arrows and F4 leave a mean for the series around the one in memory.
+    QuitteMoyenne(p);
     Document& doc = p.Doc;
     EtatProgramme& etat = p.Etat;
     // A new series nothing was typed in is left for the last series of the file, or the one
@@ -45,6 +47,7 @@ void SeriePrecedente(Programme& p) {
 }
 
 void SerieSuivante(Programme& p) {
+    QuitteMoyenne(p);
     Document& doc = p.Doc;
     if (doc.SerieCourante >= doc.NombreSeries) {
         p.surface.AfficheControle(Controle::UpRelache, false);
@@ -68,12 +71,20 @@ void AnalyseExecute(Programme& p) {
 }
 
 // F4 and F5 browse from the pages of one series only (the report, the analysis), and only
-// while the command `Mesures` is enabled.
+// while the command `Mesures` is enabled; on the history they turn the pages of its table.
 void PageMoinsExecute(Programme& p) {
+    if (p.Etat.PageCourante == PageHistorique) {
+        ToucheHistorique(p, TouchePage::PagePrecedente);
+        return;
+    }
     if (PageDeSerie(p.Etat.PageCourante) && p.Actions.Active(Action::Mesures)) SeriePrecedente(p);
 }
 
 void PagePlusExecute(Programme& p) {
+    if (p.Etat.PageCourante == PageHistorique) {
+        ToucheHistorique(p, TouchePage::PageSuivante);
+        return;
+    }
     if (PageDeSerie(p.Etat.PageCourante) && p.Actions.Active(Action::Mesures)) SerieSuivante(p);
 }
 

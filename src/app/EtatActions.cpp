@@ -49,6 +49,9 @@ bool CommandeDisponible(Action a) {
     case Action::EditionDesMesures:
     case Action::BulletinDeControle:
     case Action::Analyse:
+    case Action::Historique:
+    case Action::MoyenneSeries:
+    case Action::EnregistreMoyenne:
     case Action::PageMoins:
     case Action::PagePlus:
     case Action::Annuler:

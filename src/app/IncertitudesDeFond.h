@@ -20,13 +20,15 @@ class IncertitudesDeFond final : public SourceIncertitudes {
     void FixeCalculs(CalculsDeFond* calculs) { Calculs = calculs; }
 
     std::optional<IncertitudesAnalyse> Incertitudes(const Document& doc,
+                                                    const LignesValidees& lignes,
                                                     std::uint8_t diametresRetenus) override;
 
   private:
     // Everything the bootstrap reads of a series: two series with the same key have the same
     // uncertainties.
     using Clef = std::vector<double>;
-    static Clef ClefDe(const Document& doc, std::uint8_t diametresRetenus);
+    static Clef ClefDe(const Document& doc, const LignesValidees& lignes,
+                       std::uint8_t diametresRetenus);
 
     // The series browsed back and forth come back at once: the last results are kept.
     static constexpr std::size_t Gardes = 16;

@@ -35,6 +35,9 @@ class DialoguesComptes final : public Dialogues {
                                                           const std::string& nom) override {
         return Interne.ChoisitFichierAEnregistrer(d, nom);
     }
+    std::optional<std::vector<int>> ChoisitDansListe(const DialogueListe& d) override {
+        return Interne.ChoisitDansListe(d);
+    }
     int Messages = 0;
 
   private:

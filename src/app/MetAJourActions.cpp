@@ -16,17 +16,23 @@ constexpr const char* NouvellesASauvegarder =
 
 } // namespace
 
-void MetAJourActions(const Document& doc, EtatActions& actions) {
+void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffichee) {
     using A = Action;
+    // A mean is made of saved series and saved as a new one: both wait for a saved file.
+    const bool enregistre = !doc.Modifie && !doc.ModifieBulletin && !doc.NomFichier.empty();
+    actions.Active(A::MoyenneSeries,
+                   CaracteristiquesValides(doc) && enregistre && doc.NombreSeries >= 2);
+    actions.Active(A::EnregistreMoyenne, moyenneAffichee && enregistre);
     if (!CaracteristiquesValides(doc)) {
         for (A a : {A::Feuille_Travail, A::NouvellesMesures, A::Mesures, A::EditionDesMesures,
-                    A::BulletinDeControle, A::Analyse})
+                    A::BulletinDeControle, A::Analyse, A::Historique})
             actions.Active(a, false);
         actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
         actions.FixeIndication(A::Mesures, MesuresASauvegarder);
         return;
     }
     actions.Active(A::Feuille_Travail, true);
+    actions.Active(A::Historique, true);
 
     // Sum of the validation flags of both diameters.
     double lignesValidees = 0;

@@ -2,10 +2,12 @@
 
 #include "app/EtatActions.h"
 #include "app/EtatProgramme.h"
+#include "app/HistoriqueSeries.h"
 #include "app/IncertitudesDeFond.h"
 #include "app/Vue.h"
 #include "document/Document.h"
 #include "document/Historique.h"
+#include "app/MoyenneEnCours.h"
 #include "entry/ContexteSaisie.h"
 #include "pages/Cadres.h"
 #include "pages/ContextePage.h"
@@ -71,14 +73,22 @@ class Programme {
     Programme(Fichiers& f, Dialogues& d, Systeme& s, Fenetre& fen, Surface& surf,
               GeometrieVue& geometrie, Principale& princ)
         : Fenetre_(fen, Actions), services{f, d, s, Fenetre_}, surface(surf), principale(princ),
-          vue(geometrie, Etat) {
+          vue(geometrie, Etat), SeriesHistorique(f) {
         Pages.Incertitudes = &Incertitudes;
+        Pages.Historique = &SeriesHistorique;
     }
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
 
+    // The document the pages of one series draw: the mean when one is shown there.
+    Document& DocumentAffiche() {
+        Pages.Moyenne = Moyenne ? &Moyenne->Affichage : nullptr;
+        const bool surMoyenne = Moyenne && PageDeSerie(Etat.PageCourante);
+        return surMoyenne ? Moyenne->Calcul.Serie : Doc;
+    }
+
     ContexteSaisie Saisie() {
-        return ContexteSaisie{Doc,
+        return ContexteSaisie{DocumentAffiche(),
                               Etat.Saisie,
                               Cadres,
                               Mise,
@@ -92,8 +102,9 @@ class Programme {
     }
 
     ContextePage Contexte() {
-        return ContextePage{Doc,   surface,    services.systeme, Mise, Cadres, Etat.ModeImpression,
-                            Pages, Etat.Saisie};
+        return ContextePage{DocumentAffiche(), surface,           services.systeme,
+                            Mise,              Cadres,            Etat.ModeImpression,
+                            Pages,             Etat.Saisie};
     }
 
     Document Doc;
@@ -105,6 +116,7 @@ class Programme {
     Historique Histo{};
     // The analysis page's bootstrap; the page is drawn again when it arrives.
     IncertitudesDeFond Incertitudes{[this] { IncertitudesPretes(); }};
+    std::optional<MoyenneEnCours> Moyenne;
 
   private:
     void IncertitudesPretes();
@@ -116,6 +128,7 @@ class Programme {
     Surface& surface;
     Principale& principale;
     Vue vue;
+    HistoriqueSeries SeriesHistorique;
     ProgrammePourSaisie PourSaisie{*this};
 };
 

@@ -11,7 +11,7 @@ namespace tarvo {
 
 void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
     if (!Programme_) return;
-    static constexpr std::array<std::pair<BoutonPage, Bouton>, 7> boutons{{
+    static constexpr std::array<std::pair<BoutonPage, Bouton>, 8> boutons{{
         {BoutonPage::ToolCaracteristiques, Bouton::ToolCaracteristiques},
         {BoutonPage::ToolTravail, Bouton::ToolTravail},
         {BoutonPage::ToolAnciennes, Bouton::ToolAnciennes},
@@ -19,6 +19,7 @@ void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
         {BoutonPage::ToolEdition, Bouton::ToolEdition},
         {BoutonPage::ToolBulletin, Bouton::ToolBulletin},
         {BoutonPage::ToolAnalyse, Bouton::ToolAnalyse},
+        {BoutonPage::ToolHistorique, Bouton::ToolHistorique},
     }};
     for (const auto& [page, barre] : boutons)
         Programme_->Actions.Enfonce(barre, page == bouton);
@@ -33,7 +34,9 @@ void SurfaceProgramme::FixeConseilImprimer(const std::string& conseil) {
 }
 
 void SurfaceProgramme::MetAJourActions() {
-    if (Programme_) tarvo::MetAJourActions(Programme_->Doc, Programme_->Actions);
+    if (Programme_)
+        tarvo::MetAJourActions(Programme_->Doc, Programme_->Actions,
+                               Programme_->Moyenne.has_value());
 }
 
 void SurfaceProgramme::MetAJourVue() {

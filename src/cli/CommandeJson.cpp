@@ -3,6 +3,7 @@
 #include "cli/DialoguesEnregistres.h"
 #include "cli/Json.h"
 #include "cli/Ouverture.h"
+#include "app/MoyenneEnCours.h"
 #include "document/Document.h"
 #include "platform/Systeme.h"
 
@@ -81,10 +82,36 @@ int CommandeJson(const OptionsCli& options, ContexteCli& contexte) {
     const bool ouvert =
         OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
                                  options.Serie, contexte.fichiers, dialogues);
+    // A mean that cannot be made writes nothing but why.
+    std::optional<MoyenneEnCours> moyenne;
+    if (ouvert && options.Moyenne) {
+        moyenne = MoyenneDemandee(options, doc, contexte);
+        if (!moyenne) return 1;
+    }
+    if (moyenne) {
+        moyenne->Calcul.Serie.NomFichier = doc.NomFichier;
+        moyenne->Calcul.Serie.LigneEntete = doc.LigneEntete;
+        moyenne->Calcul.Serie.FichierOuvert = doc.FichierOuvert;
+    }
+    const Document& montre = moyenne ? moyenne->Calcul.Serie : doc;
     std::string texte;
     Json json(texte);
     json.DebutObjet();
-    EcritJsonDocument(json, doc);
+    EcritJsonDocument(json, montre);
+    if (moyenne) {
+        json.Cle("Moyenne");
+        json.DebutObjet();
+        json.Texte("Libelle", moyenne->Calcul.Libelle);
+        json.Cle("Series");
+        json.DebutTableau();
+        for (const int n : moyenne->Calcul.Sources) json.Entier(n);
+        json.FinTableau();
+        json.Cle("Lignes");
+        json.DebutTableau();
+        for (int k = 1; k <= 2; ++k) json.Entier(moyenne->Calcul.Lignes.Nombre(k));
+        json.FinTableau();
+        json.FinObjet();
+    }
     json.Cle("messages");
     json.DebutTableau();
     for (const auto& m : dialogues.Messages) {
@@ -95,8 +122,8 @@ int CommandeJson(const OptionsCli& options, ContexteCli& contexte) {
     }
     json.FinTableau();
     // The computations write their working values into the document: give them a copy.
-    Document calcul = doc;
-    EcritJsonOptique(json, calcul);
+    Document calcul = montre;
+    EcritJsonOptique(json, calcul, moyenne ? &moyenne->Calcul.Lignes : nullptr);
     json.FinObjet();
     contexte.sortie << texte << '\n';
     return ouvert ? 0 : 1;

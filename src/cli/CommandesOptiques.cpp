@@ -5,6 +5,7 @@
 #include "cli/ExportOptique.h"
 #include "cli/Json.h"
 #include "cli/Ouverture.h"
+#include "app/MoyenneEnCours.h"
 #include "document/Document.h"
 #include "optics/Analyse.h"
 #include "optics/Feuille.h"
@@ -43,6 +44,7 @@ int CommandeZones(const OptionsCli& options, ContexteCli& contexte) {
 }
 
 int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
+    if (options.Historique) return CommandeHistorique(options, contexte);
     Document doc;
     DialoguesEnregistres dialogues;
     const bool ouvert =
@@ -51,21 +53,40 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     for (const auto& m : dialogues.Messages)
         contexte.erreurs << (m.Titre.empty() ? "" : m.Titre + " : ") << m.Texte << '\n';
     if (!ouvert) return 1;
-    const ResultatReduction bulletin = CalculeBulletin(doc);
+    std::optional<MoyenneEnCours> moyenne;
+    if (options.Moyenne) {
+        moyenne = MoyenneDemandee(options, doc, contexte);
+        if (!moyenne) return 1;
+    }
+    Document& serie = moyenne ? moyenne->Calcul.Serie : doc;
+    const LignesValidees lignes = moyenne ? moyenne->Calcul.Lignes : LignesDe(serie);
+    const ResultatReduction bulletin = CalculeBulletin(serie);
     if (!bulletin.Calculee()) {
-        contexte.erreurs << "Pas de bulletin de contrôle pour la série " << doc.SerieCourante
+        contexte.erreurs << "Pas de bulletin de contrôle pour "
+                         << (moyenne ? moyenne->Calcul.Libelle
+                                     : "la série " + std::to_string(serie.SerieCourante))
                          << " : " << TexteEtatReduction(bulletin.Etat) << '\n';
         return 1;
     }
     std::string texte;
-    EcritCsvBulletin(doc, bulletin, texte);
-    EcritCsvAnalyse(CalculeFigures(bulletin, doc), Reechantillonne(doc, bulletin.DiametresRetenus),
-                    texte);
+    EcritCsvBulletin(serie, bulletin, texte);
+    EcritCsvAnalyse(CalculeFigures(bulletin, lignes),
+                    Reechantillonne(serie, lignes, bulletin.DiametresRetenus), texte);
     contexte.sortie << texte;
     return 0;
 }
 
-void EcritJsonOptique(Json& json, Document& doc) {
+std::optional<MoyenneEnCours> MoyenneDemandee(const OptionsCli& options, const Document& doc,
+                                              ContexteCli& contexte) {
+    if (!options.Moyenne) return std::nullopt;
+    const ChoixMoyenne choix =
+        MoyenneDesSeries(SeriesDuFichier(contexte.fichiers, doc.NomFichier), *options.Moyenne,
+                         contexte.systeme.SeparateurDecimal());
+    if (!choix.Moyenne) contexte.erreurs << "tarvo : " << choix.Erreur << '\n';
+    return choix.Moyenne;
+}
+
+void EcritJsonOptique(Json& json, Document& doc, const LignesValidees* lignes) {
     // As the user would see them: the work sheet first, then the report of the series.
     json.Cle("Feuille");
     EcritJsonFeuille(json, CalculeFeuille(doc));
@@ -73,8 +94,10 @@ void EcritJsonOptique(Json& json, Document& doc) {
     const ResultatReduction bulletin = CalculeBulletin(doc);
     EcritJsonBulletin(json, bulletin);
     json.Cle("Analyse");
-    EcritJsonAnalyse(json, CalculeFigures(bulletin, doc),
-                     Reechantillonne(doc, bulletin.DiametresRetenus));
+    const LignesValidees propres = lignes ? LignesValidees{} : LignesDe(doc);
+    const LignesValidees& l = lignes ? *lignes : propres;
+    EcritJsonAnalyse(json, CalculeFigures(bulletin, l),
+                     Reechantillonne(doc, l, bulletin.DiametresRetenus));
 }
 
 } // namespace tarvo

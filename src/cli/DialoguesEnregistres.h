@@ -3,6 +3,7 @@
 #include "platform/Dialogues.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     std::optional<std::string> ChoisitFichierAOuvrir(const DialogueFichier& dialogue) override;
     std::optional<std::string> ChoisitFichierAEnregistrer(const DialogueFichier& dialogue,
                                                           const std::string& nomPropose) override;
+    // Checks the queued boxes one after the other as a user would, each only when the list
+    // lets it be checked then; a box it may not check, or too few, cancels the dialog.
+    std::optional<std::vector<int>> ChoisitDansListe(const DialogueListe& dialogue) override;
 
     std::vector<MessageAffiche> Messages;
     std::vector<std::string> Questions;
@@ -33,6 +37,9 @@ public:
     int Bips = 0;
     std::deque<Reponse> Reponses;
     std::deque<std::optional<std::string>> FichiersChoisis;
+    std::deque<std::optional<std::vector<int>>> ListesChoisies;
+    // The lists shown: for each, the states of its boxes before anything was checked.
+    std::vector<std::vector<ElementListe>> Listes;
 };
 
 } // namespace tarvo

@@ -15,6 +15,20 @@ bool LitEntier(const std::string& texte, int& valeur) {
     return r.ec == std::errc() && r.ptr == fin;
 }
 
+// "2,3,5": series numbers separated by commas, each a plain positive number.
+std::optional<std::vector<int>> LitNumeros(const std::string& texte) {
+    std::vector<int> numeros;
+    std::size_t debut = 0;
+    while (true) {
+        const std::size_t fin = texte.find(',', debut);
+        int n = 0;
+        if (!LitEntier(texte.substr(debut, fin - debut), n) || n < 1) return std::nullopt;
+        numeros.push_back(n);
+        if (fin == std::string::npos) return numeros;
+        debut = fin + 1;
+    }
+}
+
 bool LitReel(const std::string& texte, double& valeur) {
     if (texte.empty()) return false;
     char* fin = nullptr;
@@ -29,10 +43,14 @@ std::string UsageCli() {
            "  tarvo [FICHIER]                                  ouvre la fenêtre\n"
            "  tarvo --json [--series N] FICHIER                décrit le document en JSON\n"
            "  tarvo --csv [--series N] FICHIER                 tableau du bulletin en CSV\n"
+           "  tarvo --csv --historique FICHIER                 historique des séries en CSV\n"
+           "  tarvo --json|--csv --moyenne 2,3,5 FICHIER       moyenne de plusieurs séries\n"
            "  tarvo --save-as SORTIE [--overwrite] FICHIER     enregistre sous un autre nom\n"
            "  tarvo --zones DIAMETRE FOCALE TROU               propose les zones de l'écran\n"
            "  tarvo --pdf SORTIE.pdf --page PAGE [--series N] FICHIER\n"
-           "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n";
+           "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n"
+           "  (--pdf et --png prennent aussi --moyenne 2,3,5 pour les pages bulletin, analyse\n"
+           "  et historique)\n";
 }
 
 AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
@@ -82,6 +100,15 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         } else if (a == "--page") {
             if (!suivant) return erreur("--page demande le nom d'une page");
             o.Page = arguments[++i];
+        } else if (a == "--moyenne") {
+            const auto numeros = suivant ? LitNumeros(arguments[i + 1]) : std::nullopt;
+            if (!numeros)
+                return erreur("--moyenne demande des numéros de séries séparés par des virgules "
+                              "(2,3,5)");
+            o.Moyenne = numeros;
+            ++i;
+        } else if (a == "--historique") {
+            o.Historique = true;
         } else if (a == "--overwrite") {
             o.Ecrase = true;
         } else if (a.rfind("--", 0) == 0) {
@@ -107,6 +134,12 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         return erreur("--series ne va pas avec cette commande");
     if (o.Ecrase && o.ModeCli != OptionsCli::Mode::EnregistreSous)
         return erreur("--overwrite ne va qu'avec --save-as");
+    if (o.Historique && (o.ModeCli != OptionsCli::Mode::Csv || o.Serie || o.Moyenne))
+        return erreur("--historique ne va qu'avec --csv, sans --series ni --moyenne");
+    if (o.Moyenne && o.Serie) return erreur("--moyenne et --series ne vont pas ensemble");
+    if (o.Moyenne && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv &&
+        !page)
+        return erreur("--moyenne ne va qu'avec --json, --csv, --pdf et --png");
     analyse.Options = o;
     return analyse;
 }

@@ -20,6 +20,8 @@ struct OptionsCli {
     bool Ecrase = false;       // --overwrite
     double ZonesDiametre = 0, ZonesFocale = 0, ZonesTrou = 0;
     std::string Page;          // --page
+    std::optional<std::vector<int>> Moyenne; // --moyenne 2,3,5
+    bool Historique = false;   // --historique (with --csv)
 };
 
 struct AnalyseCli {

@@ -2,6 +2,7 @@
 
 #include "document/Commentaire.h"
 #include "document/Conversions.h"
+#include "document/DialoguesMuets.h"
 #include "document/Document.h"
 #include "document/Lecteur.h"
 #include "document/Signature.h"
@@ -16,23 +17,6 @@
 namespace tarvo {
 
 namespace {
-
-// Dialogs of a read that only checks a file: nothing is shown.
-class DialoguesMuets final : public Dialogues {
-public:
-    void Avertissement(const std::string&, const std::string&) override {}
-    void Message(const std::string&) override {}
-    void Erreur(const std::string&) override {}
-    Reponse Confirmation(const std::string&, bool, Reponse) override { return Reponse::Annuler; }
-    void Bip() override {}
-    std::optional<std::string> ChoisitFichierAOuvrir(const DialogueFichier&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChoisitFichierAEnregistrer(const DialogueFichier&,
-                                                          const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 class Ecriture {
 public:

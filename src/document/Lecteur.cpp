@@ -2,6 +2,7 @@
 
 #include "document/Commentaire.h"
 #include "document/Conversions.h"
+#include "document/DialoguesMuets.h"
 #include "document/Dates.h"
 #include "document/Document.h"
 #include "document/Signature.h"
@@ -26,6 +27,9 @@ class Lecture {
 public:
     Lecture(Document& doc, SourceLignes& source, Dialogues& dialogues)
         : doc_(doc), source_(source), dialogues_(dialogues) {}
+
+    // Called after each series is read, with its means computed.
+    std::function<void()> ApresSerie;
 
     // False when the file was refused as corrupt (a zone count beyond the tables).
     bool Lit();
@@ -65,6 +69,12 @@ private:
     void LitVersion2(bool trou);
     void LitVersion1();
     void LitPredecesseur();
+    // A series read whole (no rejected number on the way) goes to `ApresSerie`.
+    void SerieLue() {
+        if (!ApresSerie || doc_.NombreIncorrect || !lectureCorrecte_) return;
+        CalculeMoyennes(doc_);
+        ApresSerie();
+    }
 
     Document& doc_;
     SourceLignes& source_;
@@ -167,6 +177,7 @@ void Lecture::LitVersion2(bool trou) {
         if (source_.Fin()) dialogues_.Bip();
         doc_.Note = LitCommentaire({[this] { LireLigne(); }, &ligne_,
                                     [this] { return !source_.Fin() && !doc_.NombreIncorrect; }});
+        SerieLue();
     }
     if (doc_.SerieCourante >= doc_.NombreSeries) doc_.Commentaire = doc_.Note;
 }
@@ -177,6 +188,8 @@ void Lecture::LitVersion1() {
         ++doc_.SerieCourante;
         doc_.DateSerie = LireNombre();
         LitRangees(true);
+        doc_.Note.clear();
+        SerieLue();
     }
     doc_.Note.clear();
 }
@@ -205,6 +218,7 @@ void Lecture::LitPredecesseur() {
     doc_.SerieCourante = 1;
     LitRangees(false);
     doc_.Note.clear();
+    SerieLue();
 }
 
 bool Lecture::Lit() {
@@ -250,6 +264,23 @@ void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues) {
     auto source = std::make_unique<SourceLignes>(DecodeTexteFichier(*contenu));
     Lecture lecture(doc, *source, dialogues);
     if (!lecture.Lit()) doc.EntierIncorrect = true;
+}
+
+int ParcourtSeries(const std::string& contenu, const std::function<void(const Document&)>& serie) {
+    Document doc;
+    doc.SerieCourante = 0;
+    doc.SerieDemandee = -1;
+    doc.FichierOuvert = true;
+    SourceLignes source(DecodeTexteFichier(contenu));
+    DialoguesMuets muets;
+    Lecture lecture(doc, source, muets);
+    int nombre = 0;
+    lecture.ApresSerie = [&] {
+        ++nombre;
+        serie(doc);
+    };
+    lecture.Lit();
+    return nombre;
 }
 
 } // namespace tarvo

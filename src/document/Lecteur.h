@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace tarvo {
 
 struct Document;
@@ -16,5 +19,12 @@ inline constexpr const char* TitreOuverture = "Tarvo - Ouvrir un fichier";
 // Note text, and shows its messages itself. A zone count above 10 is refused as a corrupt
 // file: nothing past it is read and `EntierIncorrect` is set so that the open fails.
 void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues);
+
+// Every series of a document file's content, in order, each handed to `serie` with the
+// document as the reader leaves it after that series: the file's characteristics, the
+// series' values, its readings with their means, its comment in `Note`, its number in
+// `SerieCourante`. Silent: a file the reader refuses, or a fault in it, gives the series
+// read before it. The count of series handed.
+int ParcourtSeries(const std::string& contenu, const std::function<void(const Document&)>& serie);
 
 } // namespace tarvo

@@ -9,9 +9,6 @@ namespace tarvo {
 
 namespace {
 
-// A count of validated lines above this counts as some, as for the means.
-constexpr double SeuilLigne = 0.0001;
-
 // ∫ s^k ds from a to b for k = 0..5 (index k).
 using Moments = std::array<Etendu, 6>;
 Moments MomentsDe(Etendu a, Etendu b) {
@@ -86,40 +83,34 @@ double StrehlMarechal(double ecartRMS) {
     return EnDouble(std::exp(-phase * phase));
 }
 
-std::optional<std::array<double, ZonesMax + 1>> ErreursMoyennes(const Document& doc, int n,
-                                                                std::uint8_t retenus) {
+std::optional<std::array<double, ZonesMax + 1>>
+ErreursMoyennes(const LignesValidees& lignes, int n, std::uint8_t retenus) {
     if (n < 1 || n > ZonesMax || retenus < 1 || retenus > 3) return std::nullopt;
-    const auto& l = doc.Lectures;
-    std::array<int, 3> lignes{};
-    for (int k = 1; k <= 2; ++k) {
-        if ((retenus & k) == 0) continue;
-        for (int j = 1; j <= LignesMesure; ++j)
-            if (l[0][j][k] > SeuilLigne) ++lignes[static_cast<std::size_t>(k)];
-        if (lignes[static_cast<std::size_t>(k)] < 2) return std::nullopt;
-    }
+    for (int k = 1; k <= 2; ++k)
+        if ((retenus & k) != 0 && lignes.Nombre(k) < 2) return std::nullopt;
     std::array<double, ZonesMax + 1> erreurs{};
     for (int i = 1; i <= n; ++i) {
+        const auto zone = static_cast<std::size_t>(i);
         Etendu carres = 0;
         int degres = 0;
         for (int k = 1; k <= 2; ++k) {
-            const int nk = lignes[static_cast<std::size_t>(k)];
-            if (nk == 0) continue;
+            if ((retenus & k) == 0) continue;
+            const auto& diametre = lignes.Diametres[static_cast<std::size_t>(k)];
             Etendu somme = 0;
-            for (int j = 1; j <= LignesMesure; ++j)
-                if (l[0][j][k] > SeuilLigne) somme += l[i][j][k];
-            const Etendu moyenne = somme / nk;
-            for (int j = 1; j <= LignesMesure; ++j)
-                if (l[0][j][k] > SeuilLigne)
-                    carres += (l[i][j][k] - moyenne) * (l[i][j][k] - moyenne);
-            degres += nk - 1;
+            for (const auto& ligne : diametre) somme += ligne[zone];
+            const Etendu moyenne = somme / static_cast<Etendu>(diametre.size());
+            for (const auto& ligne : diametre)
+                carres += (ligne[zone] - moyenne) * (ligne[zone] - moyenne);
+            degres += static_cast<int>(diametre.size()) - 1;
         }
         const Etendu variance = carres / degres;
         // One diameter: s²/n; both: the mean of two means, each with its own count.
         const Etendu facteur =
-            retenus == 3 ? (1.0L / lignes[1] + 1.0L / lignes[2]) / 4 : 1.0L / lignes[retenus];
+            retenus == 3 ? (1.0L / lignes.Nombre(1) + 1.0L / lignes.Nombre(2)) / 4
+                         : 1.0L / lignes.Nombre(retenus);
         const auto erreur = Fini(std::sqrt(variance * facteur));
         if (!erreur) return std::nullopt;
-        erreurs[static_cast<std::size_t>(i)] = *erreur;
+        erreurs[zone] = *erreur;
     }
     return erreurs;
 }
@@ -171,6 +162,10 @@ std::array<double, ZonesMax + 1> EcartsParabole(const ResultatReduction& r) {
 }
 
 FiguresAnalyse CalculeFigures(const ResultatReduction& r, const Document& doc) {
+    return CalculeFigures(r, LignesDe(doc));
+}
+
+FiguresAnalyse CalculeFigures(const ResultatReduction& r, const LignesValidees& lignes) {
     FiguresAnalyse f;
     if (!r.Calculee()) return f;
     f.EcartMax = r.Parabole.EcartMax;
@@ -181,7 +176,7 @@ FiguresAnalyse CalculeFigures(const ResultatReduction& r, const Document& doc) {
         f.Strehl = StrehlMarechal(*f.EcartRMS);
     }
     const ConiqueEstimee k =
-        AjusteConique(r, ErreursMoyennes(doc, r.NombreZones, r.DiametresRetenus));
+        AjusteConique(r, ErreursMoyennes(lignes, r.NombreZones, r.DiametresRetenus));
     f.ConiqueAjustee = k.K;
     f.ConiqueIncertitude = k.Incertitude;
     f.Ecarts = EcartsParabole(r);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "optics/LignesValidees.h"
 #include "optics/Reduction.h"
 
 #include <array>
@@ -42,7 +43,7 @@ double StrehlMarechal(double ecartRMS);
 // mean, both diameters pooled. Nothing when a retained diameter has fewer than two validated
 // lines: its scatter is unknown.
 std::optional<std::array<double, ZonesMax + 1>>
-ErreursMoyennes(const Document& doc, int nombreZones, std::uint8_t diametresRetenus);
+ErreursMoyennes(const LignesValidees& lignes, int nombreZones, std::uint8_t diametresRetenus);
 
 // The conic constant that best explains the zone means, and its 1σ: `Moyenne` = c + s·Hm²/R
 // by ordinary least squares, K = −s, the error of s propagated from `erreurs` (rows 1..N).
@@ -56,7 +57,9 @@ ConiqueEstimee AjusteConique(const ResultatReduction& r,
 // The deviation of each point 0..N from the reduction's reference parabola, nm.
 std::array<double, ZonesMax + 1> EcartsParabole(const ResultatReduction& r);
 
-// Every figure above for a reduction of the series in `doc` (the readings give the errors).
+// Every figure above for a reduction of a series whose validated lines are `lignes` (they
+// give the errors); `doc` for the series in memory.
+FiguresAnalyse CalculeFigures(const ResultatReduction& r, const LignesValidees& lignes);
 FiguresAnalyse CalculeFigures(const ResultatReduction& r, const Document& doc);
 
 } // namespace tarvo

@@ -12,8 +12,6 @@ namespace tarvo {
 
 namespace {
 
-constexpr double SeuilLigne = 0.0001;
-
 // Standard deviation over the draws, the sums taken about the first value: draws that all
 // give the same figure give exactly 0.
 class Dispersion {
@@ -41,6 +39,12 @@ class Dispersion {
 
 IncertitudesAnalyse Reechantillonne(const Document& doc, std::uint8_t diametresRetenus, int tirages,
                                     std::uint64_t graine) {
+    return Reechantillonne(doc, LignesDe(doc), diametresRetenus, tirages, graine);
+}
+
+IncertitudesAnalyse Reechantillonne(const Document& doc, const LignesValidees& lignes,
+                                    std::uint8_t diametresRetenus, int tirages,
+                                    std::uint64_t graine) {
     IncertitudesAnalyse resultat;
     // The reduction writes its working values into the document: it works on a copy.
     Document travail = doc;
@@ -49,13 +53,8 @@ IncertitudesAnalyse Reechantillonne(const Document& doc, std::uint8_t diametresR
     const int n = origine.NombreZones;
     const std::uint8_t retenus = origine.DiametresRetenus;
 
-    std::array<std::vector<int>, 3> lignes;
     for (int k = 1; k <= 2; ++k) {
-        if ((retenus & k) == 0) continue;
-        auto& valides = lignes[static_cast<std::size_t>(k)];
-        for (int j = 1; j <= LignesMesure; ++j)
-            if (doc.Lectures[0][j][k] > SeuilLigne) valides.push_back(j);
-        if (valides.size() < 2) {
+        if ((retenus & k) != 0 && lignes.Nombre(k) < 2) {
             resultat.Etat = EtatIncertitudes::LectureUnique;
             return resultat;
         }
@@ -66,13 +65,13 @@ IncertitudesAnalyse Reechantillonne(const Document& doc, std::uint8_t diametresR
     std::array<Dispersion, ZonesMax + 1> ecarts;
     for (int t = 0; t < tirages; ++t) {
         for (int k = 1; k <= 2; ++k) {
-            const auto& valides = lignes[static_cast<std::size_t>(k)];
-            if (valides.empty()) continue;
+            if ((retenus & k) == 0) continue;
+            const auto& valides = lignes.Diametres[static_cast<std::size_t>(k)];
             const auto nombre = static_cast<std::uint32_t>(valides.size());
             for (int i = 1; i <= n; ++i) {
                 Etendu somme = 0;
                 for (std::uint32_t tir = 0; tir < nombre; ++tir)
-                    somme += doc.Lectures[i][valides[aleatoire.Entier(nombre)]][k];
+                    somme += valides[aleatoire.Entier(nombre)][static_cast<std::size_t>(i)];
                 travail.Lectures[i][LigneMoyennes][k] = EnDouble(somme / nombre);
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "optics/LignesValidees.h"
 
 #include <array>
 #include <cstdint>
@@ -37,6 +38,12 @@ struct IncertitudesAnalyse {
 // keeps ε, the RMS, the Strehl ratio and the deviations; the result is their standard
 // deviation over the draws. `diametresRetenus` is the report's choice, as for the reduction.
 IncertitudesAnalyse Reechantillonne(const Document& doc, std::uint8_t diametresRetenus,
+                                    int tirages = TiragesReechantillonnage,
+                                    std::uint64_t graine = GraineReechantillonnage);
+// The same from the given validated lines rather than the document's: those of a mean of
+// several series, more than a series holds. `doc` gives the rest of the series.
+IncertitudesAnalyse Reechantillonne(const Document& doc, const LignesValidees& lignes,
+                                    std::uint8_t diametresRetenus,
                                     int tirages = TiragesReechantillonnage,
                                     std::uint64_t graine = GraineReechantillonnage);
 

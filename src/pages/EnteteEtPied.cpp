@@ -37,7 +37,7 @@ struct EtatPage {
 constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de mesures";
 constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
 
-constexpr std::array<EtatPage, 7> EtatsPages{{
+constexpr std::array<EtatPage, 8> EtatsPages{{
     {PageCaracteristiques, BoutonPage::ToolCaracteristiques, 3100,
      "Imprimer |Imprimer le document affiché", true, "", false},
     {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true,
@@ -52,6 +52,8 @@ constexpr std::array<EtatPage, 7> EtatsPages{{
      false, "", false},
     {PageAnalyse, BoutonPage::ToolAnalyse, 3500, "Imprimer |Imprimer l'analyse du miroir", false,
      "", false},
+    {PageHistorique, BoutonPage::ToolHistorique, 3600, "Imprimer |Imprimer l'historique du miroir",
+     false, "", false},
 }};
 
 // Place of `Bouton_Annuler` on the new-series page.
@@ -123,10 +125,13 @@ void CadreSelecteurSeries(Surface& surface, Canvas& canvas) {
 }
 
 void DessineNumeroSerie(Canvas& canvas, int serie) {
+    DessineTexteSerie(canvas, "Série N°" + std::to_string(serie));
+}
+
+void DessineTexteSerie(Canvas& canvas, std::string_view texte) {
     canvas.FixeNomPolice(PoliceArial);
     canvas.FixeHauteurPolice(13);
     canvas.FixeGras(false);
-    const std::string texte = "Série N°" + std::to_string(serie);
     canvas.EcritTexte(36 + (64 - canvas.LargeurTexte(texte)) / 2,
                       3 + (16 - canvas.HauteurTexte(texte)) / 2, texte);
 }

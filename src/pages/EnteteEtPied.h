@@ -60,6 +60,8 @@ void CadreSelecteurSeries(Surface& surface, Canvas& canvas);
 
 // "Série N°" and the series number, Arial 13 regular, centred between the arrows.
 void DessineNumeroSerie(Canvas& canvas, int serie);
+// Another text in the same place and font.
+void DessineTexteSerie(Canvas& canvas, std::string_view texte);
 
 // Paper header: title (with the shape suffix) at size 20 centred at y = 0, the date at
 // size 10 ending "MM" before the page's right edge and bottom-aligned with the title,

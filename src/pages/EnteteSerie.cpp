@@ -15,8 +15,8 @@ constexpr int LargeurTitreVisee = 6500;
 
 } // namespace
 
-void VisibiliteFleches(Surface& surface, const Document& doc) {
-    const bool mesures = surface.MesuresActive();
+void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne) {
+    const bool mesures = surface.MesuresActive() && !moyenne;
     const int serie = doc.SerieCourante;
     surface.AfficheControle(Controle::UpRelache, mesures && serie < doc.NombreSeries);
     surface.AfficheControle(Controle::UpNeutre, !mesures || serie == doc.NombreSeries);
@@ -24,11 +24,29 @@ void VisibiliteFleches(Surface& surface, const Document& doc) {
     surface.AfficheControle(Controle::DownNeutre, !mesures || serie <= 1);
 }
 
-void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc) {
-    if (surface.MesuresActive() && doc.NombreSeries > 1)
+void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc,
+                     const MoyenneAffichee* moyenne) {
+    if (moyenne)
+        surface.FixeTexteStatut(StatutMoyenne(*moyenne));
+    else if (surface.MesuresActive() && doc.NombreSeries > 1)
         surface.FixeTexteStatut(std::string(StatutSeries));
-    VisibiliteFleches(surface, doc);
+    VisibiliteFleches(surface, doc, moyenne != nullptr);
     CadreSelecteurSeries(surface, c);
+}
+
+void DessineMoyenneEcran(Canvas& c, int y, const Document& doc, const MoyenneAffichee& moyenne) {
+    const Police corps = c.PoliceCourante();
+    DessineTexteSerie(c, "Moyenne");
+    c.FixePolice(corps);
+    if (doc.Intitule.empty())
+        c.EcritTexte(71, y, moyenne.Libelle);
+    else
+        DessineNomEcran(c, y, doc.Intitule + " — " + moyenne.Libelle);
+}
+
+std::string StatutMoyenne(const MoyenneAffichee& moyenne) {
+    return moyenne.Libelle +
+           ", non enregistrée : Affichage, Enregistrer comme nouvelle série, pour la garder";
 }
 
 int TitreAjuste(Canvas& c, const MiseEnPage& m, std::string_view titre) {

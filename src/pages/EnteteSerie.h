@@ -3,7 +3,10 @@
 #include "document/Document.h"
 #include "pages/Canvas.h"
 #include "pages/MiseEnPage.h"
+#include "pages/SourceHistorique.h"
 #include "pages/Surface.h"
+
+#include <string>
 
 #include <string_view>
 
@@ -16,11 +19,20 @@ inline constexpr std::string_view StatutSeries =
     "Utiliser les flèches, F4 ou F5 pour changer de série de mesures";
 
 // The arrows browse the series only while the command `Mesures` is enabled; each end of the
-// document shows its neutral arrow.
-void VisibiliteFleches(Surface& surface, const Document& doc);
+// document shows its neutral arrow, and so do both while a mean of series is shown.
+void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne = false);
 
-// The status text when there are series to browse, the arrows and their frames.
-void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc);
+// The status text when there are series to browse (or what a mean shown is), the arrows and
+// their frames.
+void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc,
+                     const MoyenneAffichee* moyenne = nullptr);
+
+// The series box and the name line for a mean: "Moyenne" in the box, the mean's label after
+// the mirror's name (alone when there is no name), at y.
+void DessineMoyenneEcran(Canvas& c, int y, const Document& doc, const MoyenneAffichee& moyenne);
+
+// The status text of a mean shown.
+std::string StatutMoyenne(const MoyenneAffichee& moyenne);
 
 // The title redrawn at the height that makes it about 325 px wide, centred between the left
 // edge and the date (bold with normal fonts). Returns the y of the line under it.

@@ -6,12 +6,12 @@
 namespace tarvo {
 
 std::optional<std::string> IdentifiantPage(std::string_view nom) {
-    static constexpr std::array<std::string_view, 7> identifiants{
+    static constexpr std::array<std::string_view, 8> identifiants{
         PageCaracteristiques, PageFeuille,  PageMesures, PageNouvellesMesures,
-        PageEditionMesures,   PageBulletin, PageAnalyse};
+        PageEditionMesures,   PageBulletin, PageAnalyse, PageHistorique};
     for (const std::string_view identifiant : identifiants)
         if (nom == identifiant) return std::string(identifiant);
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> simples{{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 8> simples{{
         {"caracteristiques", PageCaracteristiques},
         {"feuille", PageFeuille},
         {"mesures", PageMesures},
@@ -19,6 +19,7 @@ std::optional<std::string> IdentifiantPage(std::string_view nom) {
         {"editionmesures", PageEditionMesures},
         {"bulletin", PageBulletin},
         {"analyse", PageAnalyse},
+        {"historique", PageHistorique},
     }};
     for (const auto& [simple, identifiant] : simples)
         if (nom == simple) return std::string(identifiant);

@@ -14,6 +14,7 @@ inline constexpr std::string_view PageNouvellesMesures = "NouvellesMesures";
 inline constexpr std::string_view PageEditionMesures = "EditionMesures";
 inline constexpr std::string_view PageBulletin = "Bulletin";
 inline constexpr std::string_view PageAnalyse = "Analyse";
+inline constexpr std::string_view PageHistorique = "Historique";
 
 // The pages on which the grid takes readings.
 constexpr bool PageDeSaisieMesures(std::string_view page) {
@@ -27,8 +28,9 @@ constexpr bool PageDeSerie(std::string_view page) {
 
 // The page named on the command line: one of the identifiers held in `PageCourante`
 // ("Caractéristiques", "Feuille", "Mesures", "NouvellesMesures", "EditionMesures",
-// "Bulletin", "Analyse"), or the plain lower-case form of one ("caracteristiques",
-// "feuille", "mesures", "bulletin", "analyse"). The identifier, or nothing for another name.
+// "Bulletin", "Analyse", "Historique"), or the plain lower-case form of one
+// ("caracteristiques", "feuille", "mesures", "bulletin", "analyse", "historique"). The
+// identifier, or nothing for another name.
 std::optional<std::string> IdentifiantPage(std::string_view nom);
 
 } // namespace tarvo

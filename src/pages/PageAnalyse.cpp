@@ -2,6 +2,7 @@
 
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/SourceHistorique.h"
 #include "pages/EnteteSerie.h"
 #include "pages/GrilleMesures.h"
 #include "pages/IdentifiantsPages.h"
@@ -85,19 +86,22 @@ void DessineEcran(ContextePage& page, const ContenuAnalyse& contenu) {
                        surface.HauteurControle(Controle::Fenetre));
     surface.MetAJourActions();
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
-    SelecteurSeries(surface, c, doc);
+    SelecteurSeries(surface, c, doc, page.etat.Moyenne);
     FixeLargeurPage(surface, largeurPage);
-    DessineNumeroSerie(c, doc.SerieCourante);
+    if (!page.etat.Moyenne) DessineNumeroSerie(c, doc.SerieCourante);
 
     int y = TitreAjuste(c, m, std::string(TitreAnalyse) + SuffixeForme(doc.CoefDeformation));
     c.FixeHauteurPolice(HauteurCorps);
-    if (!doc.Intitule.empty()) DessineNomEcran(c, y, doc.Intitule);
+    if (page.etat.Moyenne)
+        DessineMoyenneEcran(c, y, doc, *page.etat.Moyenne);
+    else if (!doc.Intitule.empty())
+        DessineNomEcran(c, y, doc.Intitule);
     y += c.HauteurTexte("Bp") * 11 / 10;
     const int bas = Corps(page, c, contenu, y + 4, largeurPage) + 10;
     surface.FixeHauteurControle(Controle::Fenetre, bas);
     surface.FixeHauteurFiche(bas);
 
-    VisibiliteFleches(surface, doc);
+    VisibiliteFleches(surface, doc, page.etat.Moyenne != nullptr);
     surface.MetAJourVue();
 }
 

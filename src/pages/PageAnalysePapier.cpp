@@ -2,6 +2,7 @@
 
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/SourceHistorique.h"
 
 #include <algorithm>
 #include <string>
@@ -22,7 +23,8 @@ void DessineAnalysePapier(ContextePage& page, const ContenuAnalyse& contenu, Can
     const char sep = page.systeme.SeparateurDecimal();
     const int marge = m.MargeImpression, pas = m.InterligneImpression;
     c.FixeTaillePolice(TailleCorps);
-    const std::string serie = "Série N°" + std::to_string(doc.SerieCourante);
+    const std::string serie = page.etat.Moyenne ? page.etat.Moyenne->Libelle
+                                                : "Série N°" + std::to_string(doc.SerieCourante);
     c.EcritTexte(marge, hauteurTitre - c.HauteurTexte(serie), serie);
 
     int y = hauteurTitre + 2 * pas;

@@ -2,6 +2,7 @@
 
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/SourceHistorique.h"
 #include "pages/EnteteSerie.h"
 #include "pages/GraphesBulletin.h"
 #include "pages/GrilleMesures.h"
@@ -264,10 +265,10 @@ ResultatReduction DessineEcran(ContextePage& page) {
     for (const Controle cache :
          {Controle::Saisie, Controle::Logo, Controle::FormeParabolique, Controle::FormeSpherique})
         surface.AfficheControle(cache, false);
-    SelecteurSeries(surface, c, doc);
+    SelecteurSeries(surface, c, doc, page.etat.Moyenne);
 
     FixeLargeurPage(surface, largeurPage);
-    DessineNumeroSerie(c, doc.SerieCourante);
+    if (!page.etat.Moyenne) DessineNumeroSerie(c, doc.SerieCourante);
 
     const ResultatReduction res = CalculeBulletin(doc, page.etat.DiametresRetenus);
     if (res.DiametresRetenus >= 1 && res.DiametresRetenus <= 3)
@@ -283,7 +284,10 @@ ResultatReduction DessineEcran(ContextePage& page) {
     corps.HauteurLigne = corps.HauteurTexte + 4;
     m.LargeurColonne = static_cast<std::uint16_t>(std::clamp(corps.LargeurColonne, 0, 0xFFFF));
     m.HauteurLigne = static_cast<std::uint16_t>(std::clamp(corps.HauteurLigne, 0, 0xFFFF));
-    if (!doc.Intitule.empty()) DessineNomEcran(c, y, doc.Intitule);
+    if (page.etat.Moyenne)
+        DessineMoyenneEcran(c, y, doc, *page.etat.Moyenne);
+    else if (!doc.Intitule.empty())
+        DessineNomEcran(c, y, doc.Intitule);
     y += corps.Pas;
 
     const int hautTable = BlocMiroir(page, c, res, y, corps, largeurPage) + corps.Pas;
@@ -301,7 +305,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
     }
     Notes(surface, c, yNotes);
 
-    VisibiliteFleches(surface, doc);
+    VisibiliteFleches(surface, doc, page.etat.Moyenne != nullptr);
     surface.MetAJourVue();
     return res;
 }

@@ -3,6 +3,7 @@
 #include "optics/Feuille.h"
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
+#include "pages/SourceHistorique.h"
 #include "pages/GraphesBulletin.h"
 #include "pages/LignesTableZones.h"
 #include "pages/MasqueNombre.h"
@@ -150,7 +151,8 @@ void DessineBulletinPapier(ContextePage& page, const ResultatReduction& res, Can
                    HauteurDeTaille(TailleCorps, ppp), HauteurDeTaille(TailleExposant, ppp)};
     c.FixeTaillePolice(TailleCorps);
 
-    const std::string serie = "Série N°" + std::to_string(doc.SerieCourante);
+    const std::string serie = page.etat.Moyenne ? page.etat.Moyenne->Libelle
+                                                : "Série N°" + std::to_string(doc.SerieCourante);
     c.EcritTexte(p.Marge, hauteurTitre - c.HauteurTexte(serie), serie);
 
     const int haut = DonneesMiroir(doc, c, hauteurTitre + 2 * p.Pas, p, sep) + p.Pas;

@@ -13,9 +13,11 @@ namespace tarvo {
 class SourceIncertitudes {
   public:
     virtual ~SourceIncertitudes() = default;
-    // The 1σ of the figures of the series in `doc` with the report's choice of diameters, or
-    // nothing while they are being computed: the page is drawn again when they are ready.
+    // The 1σ of the figures of the series in `doc`, whose validated lines are `lignes`, with
+    // the report's choice of diameters, or nothing while they are being computed: the page is
+    // drawn again when they are ready.
     virtual std::optional<IncertitudesAnalyse> Incertitudes(const Document& doc,
+                                                            const LignesValidees& lignes,
                                                             std::uint8_t diametresRetenus) = 0;
 };
 

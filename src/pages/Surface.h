@@ -34,6 +34,7 @@ enum class BoutonPage {
     ToolEdition,
     ToolBulletin,
     ToolAnalyse,
+    ToolHistorique,
 };
 
 // What a page drawer does to the main window besides drawing. Positions and sizes are

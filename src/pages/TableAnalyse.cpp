@@ -1,5 +1,6 @@
 #include "pages/TableAnalyse.h"
 
+#include "pages/SourceHistorique.h"
 #include "pages/SourceIncertitudes.h"
 
 #include <algorithm>
@@ -13,13 +14,15 @@ ContenuAnalyse PrepareAnalyse(ContextePage& page) {
     contenu.Reduction = CalculeBulletin(copie, page.etat.DiametresRetenus);
     const ResultatReduction& r = contenu.Reduction;
     if (!r.Calculee()) return contenu;
-    contenu.Figures = CalculeFigures(r, copie);
+    // A mean holds more lines than its document: its own are the pooled ones.
+    const LignesValidees lignes = page.etat.Moyenne ? page.etat.Moyenne->Lignes : LignesDe(copie);
+    contenu.Figures = CalculeFigures(r, lignes);
     const std::uint8_t retenus = page.etat.DiametresRetenus;
     if (page.etat.Incertitudes)
-        contenu.Incertitudes = page.etat.Incertitudes->Incertitudes(page.doc, retenus);
+        contenu.Incertitudes = page.etat.Incertitudes->Incertitudes(page.doc, lignes, retenus);
     // Paper is drawn once: it waits for the figures rather than print "en calcul".
     if (!contenu.Incertitudes && (page.ModeImpression || !page.etat.Incertitudes))
-        contenu.Incertitudes = Reechantillonne(page.doc, retenus);
+        contenu.Incertitudes = Reechantillonne(page.doc, lignes, retenus);
 
     DonneesProfil& p = contenu.Profil;
     p.NombreZones = r.NombreZones;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvo {
 
@@ -13,6 +15,24 @@ struct DialogueFichier {
     std::string Titre;
     std::string Extension;
     std::string Filtre;
+};
+
+// One box of a list of check boxes: its label, and whether it can be checked (when it
+// cannot, the reason is shown beside it).
+struct ElementListe {
+    std::string Libelle;
+    bool Actif = true;
+    std::string Motif;
+};
+
+// A list of check boxes to choose from: `etat` gives the state of every box for the boxes
+// checked (it is asked again at each change), and OK needs at least `minimum` boxes checked.
+struct DialogueListe {
+    std::string Titre;
+    std::string Texte;
+    int Nombre = 0;
+    std::function<std::vector<ElementListe>(const std::vector<bool>& coches)> Etat;
+    int Minimum = 1;
 };
 
 // Message boxes, questions, file dialogs and the beep of the desktop system.
@@ -33,6 +53,11 @@ public:
     virtual std::optional<std::string> ChoisitFichierAOuvrir(const DialogueFichier& dialogue) = 0;
     virtual std::optional<std::string> ChoisitFichierAEnregistrer(const DialogueFichier& dialogue,
                                                                   const std::string& nomPropose) = 0;
+    // The boxes checked, in order, or nothing when the user cancelled. Dialogs that cannot
+    // show a list cancel it.
+    virtual std::optional<std::vector<int>> ChoisitDansListe(const DialogueListe&) {
+        return std::nullopt;
+    }
 };
 
 } // namespace tarvo

@@ -1,5 +1,7 @@
 #include "shell/DialoguesQt.h"
 
+#include "shell/DialogueListeQt.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -100,6 +102,10 @@ std::optional<std::string> DialoguesQt::ChoisitFichier(const DialogueFichier& di
     if (fenetre.exec() != QDialog::Accepted || fenetre.selectedFiles().isEmpty())
         return std::nullopt;
     return fenetre.selectedFiles().first().toStdString();
+}
+
+std::optional<std::vector<int>> DialoguesQt::ChoisitDansListe(const DialogueListe& dialogue) {
+    return ChoisitDansListeQt(Parent, dialogue);
 }
 
 std::optional<std::string> DialoguesQt::ChoisitFichierAOuvrir(const DialogueFichier& dialogue) {

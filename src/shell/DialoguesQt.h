@@ -25,6 +25,7 @@ class DialoguesQt final : public Dialogues {
     std::optional<std::string> ChoisitFichierAOuvrir(const DialogueFichier& dialogue) override;
     std::optional<std::string> ChoisitFichierAEnregistrer(const DialogueFichier& dialogue,
                                                           const std::string& nomPropose) override;
+    std::optional<std::vector<int>> ChoisitDansListe(const DialogueListe& dialogue) override;
 
   private:
     std::optional<std::string> ChoisitFichier(const DialogueFichier& dialogue, bool enregistrer,

@@ -32,7 +32,7 @@ QString Texte(std::string_view texte) {
 
 // The page buttons are shown pressed while their page is shown.
 bool BoutonDePage(Bouton b) {
-    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolAnalyse;
+    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolHistorique;
 }
 
 } // namespace
@@ -344,6 +344,27 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         evenement->accept();
     else
         evenement->ignore();
+}
+
+void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
+    std::optional<TouchePage> touche;
+    switch (evenement->key()) {
+    case Qt::Key_Up: touche = TouchePage::Haut; break;
+    case Qt::Key_Down: touche = TouchePage::Bas; break;
+    case Qt::Key_PageUp: touche = TouchePage::PagePrecedente; break;
+    case Qt::Key_PageDown: touche = TouchePage::PageSuivante; break;
+    case Qt::Key_Home: touche = TouchePage::Debut; break;
+    case Qt::Key_End: touche = TouchePage::Fin; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: touche = TouchePage::Entree; break;
+    default: break;
+    }
+    if (touche && evenement->modifiers() == Qt::NoModifier && ToucheHistorique(*Programme_, *touche)) {
+        Zone_->RafraichitPage();
+        evenement->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(evenement);
 }
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {

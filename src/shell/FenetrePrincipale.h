@@ -94,6 +94,8 @@ class FenetrePrincipale final : public QMainWindow,
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
+    // The keys of a page that takes them itself (the history's lines), the editor hidden.
+    void keyPressEvent(QKeyEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:

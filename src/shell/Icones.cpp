@@ -246,12 +246,27 @@ void Analyse(QPainter& p) {
     p.drawPath(onde);
 }
 
+// The history: a falling line of points over the series, on a sheet.
+void HistoriqueImage(QPainter& p) {
+    Feuille(p, QRectF(0.5, 0.5, 15, 15));
+    p.setPen(Plume(Trait));
+    p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 13.5));
+    p.drawLine(QPointF(2.5, 3), QPointF(2.5, 13.5));
+    p.setPen(Plume(Acier, 1.5));
+    const QPointF points[] = {{4, 5}, {6.5, 7.5}, {9, 8}, {12, 11}};
+    p.drawPolyline(points, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Rouge);
+    for (const QPointF& point : points) p.drawEllipse(point, 1.1, 1.1);
+}
+
 using Dessin = void (*)(QPainter&);
 constexpr Dessin Dessins[NombreImages] = {
     Nouveau,          Ouvrir,         Enregistrer, EnregistrerSous,
     Imprimer,         Couper,         Copier,      Coller,
     Caracteristiques, FeuilleTravail, Mesures,     NouvellesMesures,
     EditionMesures,   Bulletin,       Aide,        Analyse,
+    HistoriqueImage,
 };
 
 } // namespace

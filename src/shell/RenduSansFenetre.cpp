@@ -1,5 +1,7 @@
 #include "shell/RenduSansFenetre.h"
 
+#include "app/HistoriqueSeries.h"
+#include "app/MoyenneEnCours.h"
 #include "app/NouvelleSerie.h"
 #include "document/Document.h"
 #include "pages/ContextePage.h"
@@ -8,7 +10,9 @@
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
+#include "pages/PageHistorique.h"
 #include "pages/PageMesures.h"
+#include "posix/FichiersPosix.h"
 #include "shell/CanvasQt.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
@@ -285,14 +289,19 @@ class SurfaceSansFenetre final : public Surface {
     bool echecImpression_ = false;
 };
 
-ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, FormatRendu format,
-                   const std::string& sortie) {
+ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, FormatRendu format,
+                   const std::string& sortie, MoyenneEnCours* moyenne) {
     SurfaceSansFenetre surface(sortie);
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
     EtatPages etat;
     EtatSaisie saisie;
+    FichiersPosix fichiers;
+    HistoriqueSeries historique(fichiers);
+    etat.Historique = &historique;
+    if (moyenne) etat.Moyenne = &moyenne->Affichage;
+    Document& doc = moyenne && PageDeSerie(page) ? moyenne->Calcul.Serie : reel;
     ContextePage contexte{doc, surface, systeme, miseEnPage, cadres, modeImpression, etat, saisie};
     // A document just opened is not modified: its older series can be browsed.
     surface.FixeMesuresActive(CaracteristiquesValides(doc) && doc.NombreSeries > 0);
@@ -307,6 +316,7 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
     if (page == PageEditionMesures) AfficheMesures(contexte, ModeMesures::Edition);
     if (page == PageBulletin) AfficheBulletin(contexte);
     if (page == PageAnalyse) AfficheAnalyse(contexte);
+    if (page == PageHistorique) AfficheHistorique(contexte);
     surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
@@ -322,16 +332,20 @@ ResultatRendu Rend(Document& doc, Systeme& systeme, const std::string& page, For
 } // namespace
 
 ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
-                                  FormatRendu format, const std::string& sortie) {
+                                  FormatRendu format, const std::string& sortie,
+                                  MoyenneEnCours* moyenne) {
     const std::optional<std::string> identifiant = IdentifiantPage(page);
     if (!identifiant)
         return {false,
                 "Page inconnue : « " + std::string(page) +
                     " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures, "
-                    "bulletin ou analyse)."};
+                    "bulletin, analyse ou historique)."};
+    if (moyenne && !PageDeSerie(*identifiant) && *identifiant != PageHistorique)
+        return {false, "Une moyenne de séries ne se montre que sur les pages bulletin, analyse et "
+                       "historique."};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-        return Rend(doc, systeme, *identifiant, format, sortie);
+        return Rend(doc, systeme, *identifiant, format, sortie, moyenne);
     if (QCoreApplication::instance() != nullptr)
         return {false, "Le rendu des pages demande une application graphique."};
     // Fonts need a graphical application; the offscreen platform needs no display.
@@ -341,7 +355,7 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
     char plateforme[] = "offscreen";
     char* argv[] = {nom, option, plateforme, nullptr};
     QGuiApplication application(argc, argv);
-    return Rend(doc, systeme, *identifiant, format, sortie);
+    return Rend(doc, systeme, *identifiant, format, sortie, moyenne);
 }
 
 } // namespace tarvo

@@ -6,6 +6,7 @@
 namespace tarvo {
 
 struct Document;
+struct MoyenneEnCours;
 class Systeme;
 
 enum class FormatRendu { Png, Pdf };
@@ -20,8 +21,10 @@ struct ResultatRendu {
 // its plain lower-case form. Png: the screen rendering as a user sees it unscrolled (the
 // page frame with the bitmap and the pictures and buttons laid on it). Pdf: the paper
 // layout through the print job, on a PDF printer, without a dialog. Needs no display:
-// when no QGuiApplication exists, one is made on the offscreen platform meanwhile.
+// when no QGuiApplication exists, one is made on the offscreen platform meanwhile. With a
+// mean, the report and the analysis are those of the mean and the history has its line.
 ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
-                                  FormatRendu format, const std::string& sortie);
+                                  FormatRendu format, const std::string& sortie,
+                                  MoyenneEnCours* moyenne = nullptr);
 
 } // namespace tarvo

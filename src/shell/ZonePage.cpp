@@ -2,14 +2,9 @@
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "entry/Clavier.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,7 +18,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -229,114 +223,6 @@ std::string ZonePage::TexteNote() const {
     return texte.toStdString();
 }
 
-bool ZonePage::ToucheNote(QKeyEvent* touche) {
-    const QString texte = touche->text();
-    // Keys that insert nothing (arrows, shortcuts) and a memo that cannot change are not
-    // the user typing a comment.
-    if (!Programme_ || texte.isEmpty() || Note->isReadOnly() ||
-        (touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0)
-        return false;
-    const char32_t tape = texte.toUcs4().value(0);
-    const char32_t insere = FicheNoteKeyPress(*Programme_, TexteNote(), tape);
-    if (insere == tape && tape != U'\r') return false;
-    Note->insertPlainText(QString::fromUcs4(&insere, 1));
-    return true;
-}
-
-namespace {
-
-// The key as the editor's key handler knows it.
-Touche ToucheDe(int cle) {
-    switch (cle) {
-    case Qt::Key_PageUp: return Touche::PagePrecedente;
-    case Qt::Key_PageDown: return Touche::PageSuivante;
-    case Qt::Key_Left: return Touche::Gauche;
-    case Qt::Key_Right: return Touche::Droite;
-    case Qt::Key_Up: return Touche::Haut;
-    case Qt::Key_Down: return Touche::Bas;
-    default: return Touche::Autre;
-    }
-}
-
-// The character a key types, control characters included (Ctrl+D is 4, Ctrl+L 12,
-// Ctrl+Enter a line feed); 0 for none.
-char32_t CaractereDe(const QKeyEvent& touche) {
-    const bool ctrl = (touche.modifiers() & Qt::ControlModifier) != 0;
-    switch (touche.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return ctrl ? U'\n' : U'\r';
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_D:
-        if (ctrl) return 4;
-        break;
-    case Qt::Key_L:
-        if (ctrl) return 12;
-        break;
-    default: break;
-    }
-    const QString texte = touche.text();
-    return texte.isEmpty() ? 0 : texte.toUcs4().value(0);
-}
-
-// Focus taken by a dialog or a menu is no move to another field of the page.
-bool VersUneAutreFenetre(const QFocusEvent& focus) {
-    return focus.reason() == Qt::ActiveWindowFocusReason || focus.reason() == Qt::PopupFocusReason;
-}
-
-bool TexteDansPressePapiers() {
-    const QMimeData* contenu = QGuiApplication::clipboard()->mimeData();
-    return contenu != nullptr && contenu->hasText();
-}
-
-} // namespace
-
-bool ZonePage::ToucheSaisie(QKeyEvent* touche) {
-    ContexteSaisie contexte = Programme_->Saisie();
-    const Touche t = ToucheDe(touche->key());
-    if (t != Touche::Autre) {
-        FicheSaisieKeyDown(contexte, t);
-        RafraichitPage();
-        return false;
-    }
-    const char32_t caractere = CaractereDe(*touche);
-    if (caractere == 0) return false;
-    const bool traite = FicheSaisieKeyPress(contexte, caractere);
-    RafraichitPage();
-    return traite;
-}
-
-bool ZonePage::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet == Saisie && Programme_) {
-        switch (evenement->type()) {
-        case QEvent::KeyPress:
-            if (ToucheSaisie(static_cast<QKeyEvent*>(evenement))) return true;
-            break;
-        case QEvent::FocusIn:
-            FicheSaisieEnter(*Programme_, TexteDansPressePapiers());
-            break;
-        case QEvent::FocusOut:
-            if (!VersUneAutreFenetre(*static_cast<QFocusEvent*>(evenement))) {
-                FicheSaisieExit(*Programme_);
-                RafraichitPage();
-            }
-            break;
-        default: break;
-        }
-    }
-    if (objet == Note && Programme_) {
-        if (evenement->type() == QEvent::FocusIn)
-            FicheNoteEnter(*Programme_, TexteDansPressePapiers());
-        if (evenement->type() == QEvent::KeyPress && ToucheNote(static_cast<QKeyEvent*>(evenement)))
-            return true;
-        if (evenement->type() == QEvent::FocusOut && !Note->isReadOnly() &&
-            !VersUneAutreFenetre(*static_cast<QFocusEvent*>(evenement))) {
-            FicheNoteExit(*Programme_, TexteNote());
-            RafraichitPage();
-        }
-    }
-    return QWidget::eventFilter(objet, evenement);
-}
-
 namespace {
 
 // The page as a screen reader names it: its title.
@@ -347,6 +233,8 @@ QString TitrePage(const std::string& page) {
     if (page == PageNouvellesMesures) return "Nouvelles mesures";
     if (page == PageEditionMesures) return "Modification des mesures";
     if (page == PageBulletin) return "Bulletin de contrôle du miroir";
+    if (page == PageAnalyse) return "Analyse du miroir";
+    if (page == PageHistorique) return "Historique du miroir";
     return QString();
 }
 
@@ -529,95 +417,6 @@ void ZonePage::TermineImpression() {
     if (Papier) Papier->Termine();
     Papier.reset();
     Imprimante.reset();
-}
-
-int ZonePage::HauteurClient() {
-    const int menu = Principale_.menuBar() ? Principale_.menuBar()->height() : 0;
-    return Principale_.height() - menu;
-}
-
-int ZonePage::LargeurClient() {
-    return Principale_.width();
-}
-
-int ZonePage::HauteurBarreEtat() {
-    const QStatusBar* etat = Principale_.statusBar();
-    return etat->isVisibleTo(&Principale_) ? etat->height() : 0;
-}
-
-int ZonePage::HautCadre() {
-    return Fiche->y() + HauteurBarreOutils();
-}
-
-int ZonePage::GaucheCadre() {
-    return Fiche->x();
-}
-
-int ZonePage::HauteurCadre() {
-    return Fiche->height();
-}
-
-int ZonePage::LargeurCadre() {
-    return Fiche->width();
-}
-
-void ZonePage::FixeHautCadre(int haut) {
-    Fiche->move(Fiche->x(), haut - HauteurBarreOutils());
-}
-
-void ZonePage::FixeGaucheCadre(int gauche) {
-    Fiche->move(gauche, Fiche->y());
-}
-
-void ZonePage::AppliqueBarre(Sens sens, const BarreDefilement& barre) {
-    QScrollBar* b = sens == Sens::Vertical ? VerticalBar : HorizontalBar;
-    const QSignalBlocker bloque(b);
-    // The thumb is a page long and stops where position + page reaches 100.
-    const int page = std::clamp(barre.TaillePage, 0, 100);
-    b->setPageStep(std::max(page, 1));
-    b->setRange(0, std::max(0, 100 - page));
-    b->setValue(barre.Position);
-    if (b->isVisibleTo(this) != barre.Visible) {
-        b->setVisible(barre.Visible);
-        PlaceBarres();
-    }
-}
-
-void ZonePage::BarreActionnee(Sens sens, int action) {
-    if (!Programme_) return;
-    QScrollBar* b = sens == Sens::Vertical ? VerticalBar : HorizontalBar;
-    // A click in the trough moves by the bar's large change, not by its page.
-    if (action == QAbstractSlider::SliderPageStepAdd ||
-        action == QAbstractSlider::SliderPageStepSub) {
-        const int pas = Programme_->vue.Barre(sens).GrandPas;
-        b->setSliderPosition(b->value() +
-                             (action == QAbstractSlider::SliderPageStepAdd ? pas : -pas));
-    }
-}
-
-void ZonePage::PlaceBarres() {
-    const bool horizontale = HorizontalBar->isVisibleTo(this);
-    const int bas = height() - (horizontale ? EpaisseurBarre : 0);
-    VerticalBar->setGeometry(width() - EpaisseurBarre, 0, EpaisseurBarre, std::max(bas, 0));
-    HorizontalBar->setGeometry(0, height() - EpaisseurBarre, width(), EpaisseurBarre);
-    VerticalBar->raise();
-    HorizontalBar->raise();
-    Bouton_Annuler->raise();
-}
-
-void ZonePage::resizeEvent(QResizeEvent*) {
-    PlaceBarres();
-    if (Programme_) Programme_->vue.FormResize();
-}
-
-void ZonePage::wheelEvent(QWheelEvent* evenement) {
-    if (!Programme_ || !VerticalBar->isVisibleTo(this)) return;
-    // Three lines of the bar per notch of the wheel.
-    const int crans = evenement->angleDelta().y() / 120;
-    if (crans != 0)
-        Programme_->vue.DeplaceBarre(Sens::Vertical,
-                                     Programme_->vue.Barre(Sens::Vertical).Position - 3 * crans);
-    evenement->accept();
 }
 
 } // namespace tarvo

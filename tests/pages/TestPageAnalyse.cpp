@@ -12,7 +12,8 @@ using G = Trace::Genre;
 
 // A bootstrap that has not come back yet.
 struct SourceEnCours : SourceIncertitudes {
-    std::optional<IncertitudesAnalyse> Incertitudes(const Document&, std::uint8_t) override {
+    std::optional<IncertitudesAnalyse> Incertitudes(const Document&, const LignesValidees&,
+                                                    std::uint8_t) override {
         ++Demandes;
         return std::nullopt;
     }

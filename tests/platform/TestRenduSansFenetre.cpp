@@ -132,7 +132,7 @@ TEST_F(Rendu, PagesRefusees) {
     EXPECT_FALSE(r.Reussi);
     EXPECT_EQ(r.Message,
               "Page inconnue : « accueil » (caracteristiques, feuille, mesures, nouvellesmesures, "
-              "editionmesures, bulletin ou analyse).");
+              "editionmesures, bulletin, analyse ou historique).");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Chemin("a.png"))));
     r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Png,
                             "/dossier/absent/p.png");

@@ -187,7 +187,8 @@ TEST_F(BulletinQt, LAnalyseRecoitSesIncertitudesDuFilDeFond) {
         const QImage avant = fenetre->Zone().Fenetre->grab().toImage();
         fenetre->Calculs().AttendFin();
         EXPECT_NE(fenetre->Zone().Fenetre->grab().toImage(), avant) << serie;
-        EXPECT_TRUE(p.Incertitudes.Incertitudes(p.Doc, p.Pages.DiametresRetenus)) << serie;
+        EXPECT_TRUE(p.Incertitudes.Incertitudes(p.Doc, LignesDe(p.Doc), p.Pages.DiametresRetenus))
+            << serie;
     }
 }
 

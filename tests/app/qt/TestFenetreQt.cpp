@@ -70,7 +70,9 @@ TEST_F(FenetreQt, MenusLibellesRaccourcisEtIndications) {
     EXPECT_EQ(Elements(menus[2]->menu()),
               (V{"Caractéristiques|Ctrl+K", "Feuille de travail|Ctrl+T", "-", "Mesures|",
                  "Nouvelles mesures|", "&Edition des mesures|Ctrl+M", "-",
-                 "&Bulletin de contrôle|Ctrl+B", "A&nalyse du miroir|Ctrl+R"}));
+                 "&Bulletin de contrôle|Ctrl+B", "A&nalyse du miroir|Ctrl+R",
+                 "&Historique du miroir|Ctrl+H", "-", "&Moyenne des séries...|",
+                 "Enregistrer comme nouvelle série|"}));
     EXPECT_EQ(Elements(menus[3]->menu()), (V{"&Aide|F1", "&A propos...|"}));
 
     // Hints: the short part as tooltip, the long part in the status bar.
@@ -114,6 +116,7 @@ TEST_F(FenetreQt, BarreDOutilsDansLOrdreAvecSesImages) {
                                                "Edition des mesures",
                                                "Bulletin de contrôle",
                                                "Analyse du miroir",
+                                               "Historique du miroir",
                                                "-",
                                                "Aide"}));
     for (int n = 0; n < NombreImages; ++n)
