@@ -3,14 +3,19 @@
 // report (reduction, table and both graphs) through the Qt canvas; the report's PDF.
 
 #include "SurfaceQt.h"
+#include "GrosDocument.h"
+#include "app/HistoriqueSeries.h"
 #include "app/IncertitudesDeFond.h"
+#include "app/MoyenneEnCours.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
+#include "document/Lecteur.h"
 #include "pages/PageAnalyse.h"
 #include "pages/PageBulletin.h"
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
+#include "pages/PageHistorique.h"
 #include "pages/PageMesures.h"
 #include "posix/FichiersPosix.h"
 #include "shell/RenduSansFenetre.h"
@@ -126,6 +131,66 @@ void BM_AnalyseQt(benchmark::State& etat) {
     }
 }
 BENCHMARK(BM_AnalyseQt)->Unit(benchmark::kMicrosecond);
+
+// The history page of a 1,000-series document: the first drawing, which reads the file and
+// reduces every series, and a redraw, which finds them reduced.
+bool OuvreGrosDocument(Document& doc, double jour) {
+    const std::string nom = "bench-historique.bdc";
+    FichiersPosix fichiers;
+    if (!fichiers.Ecrit(nom, bench::GrosDocument())) return false;
+    DialoguesEnregistres dialogues;
+    return OuvreDocumentSansFenetre(doc, nom, jour, std::nullopt, fichiers, dialogues);
+}
+
+void BM_Historique1000PremierDessinQt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreGrosDocument);
+    if (!banc.ok) etat.SkipWithError("document illisible");
+    FichiersPosix fichiers;
+    for (auto _ : etat) {
+        HistoriqueSeries historique(fichiers);
+        banc.etatPages.Historique = &historique;
+        AfficheHistorique(banc.page);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+        if (historique.Series(banc.doc).size() != bench::Series) etat.SkipWithError("séries");
+        banc.etatPages.Historique = nullptr;
+    }
+}
+BENCHMARK(BM_Historique1000PremierDessinQt)->Unit(benchmark::kMillisecond);
+
+void BM_Historique1000Qt(benchmark::State& etat) {
+    Application();
+    Banc<SurfaceQt> banc(OuvreGrosDocument);
+    if (!banc.ok) etat.SkipWithError("document illisible");
+    FichiersPosix fichiers;
+    HistoriqueSeries historique(fichiers);
+    banc.etatPages.Historique = &historique;
+    AfficheHistorique(banc.page);
+    for (auto _ : etat) {
+        AfficheHistorique(banc.page);
+        banc.surface.Termine();
+        benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
+    }
+    std::remove("bench-historique.bdc");
+}
+BENCHMARK(BM_Historique1000Qt)->Unit(benchmark::kMillisecond);
+
+// The mean of ten series of the big document, ready to show: the pooled lines, the means,
+// the mean's reduction and figures for its history line.
+void BM_MoyenneDixSeries(benchmark::State& etat) {
+    std::vector<Document> series;
+    ParcourtSeries(bench::GrosDocument(), [&series](const Document& d) {
+        if (series.size() < 10) series.push_back(d);
+    });
+    std::vector<const Document*> sources;
+    for (const Document& d : series) sources.push_back(&d);
+    for (auto _ : etat) {
+        MoyenneEnCours m = PrepareMoyenne(sources, bench::Series);
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_MoyenneDixSeries)->Unit(benchmark::kMicrosecond);
 
 // The work sheet with its tolerance graph, and the measurements page in its editing mode,
 // on the example document.

@@ -13,4 +13,6 @@ for page in caracteristiques feuille mesures nouvellesmesures editionmesures bul
 done
 "$programme" --png "$dossier/bulletin-trou.png" --page bulletin examples/miroir-300-f5-trou.bdc
 "$programme" --png "$dossier/mesures-serie-1.png" --page mesures --series 1 "$exemple"
+"$programme" --png "$dossier/historique.png" --page historique "$exemple"
+"$programme" --png "$dossier/moyenne.png" --page bulletin --moyenne 2,3 "$exemple"
 echo "Images écrites dans $dossier"

@@ -148,7 +148,7 @@ void DessinePapier(ContextePage& page, const ContenuHistorique& contenu, Canvas&
                                nullptr);
     // The graphs share what the table and the footer leave of the sheet.
     const int hauteur =
-        std::clamp((c.Hauteur() - y - 8 * pas) / 2, 6 * pas, c.Largeur() / 3);
+        std::clamp((c.Hauteur() - y - 8 * pas) / 2, 6 * pas, c.Largeur() * 9 / 20);
     const StyleHistorique style{m.DemiPoint, m.PointsParPouce / 25, 3 * m.UnitePoint / 2,
                                 std::max(1, m.PointsParPouce / 96)};
     const char sep = page.systeme.SeparateurDecimal();

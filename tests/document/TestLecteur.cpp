@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace tarvo::test {
 namespace {
 
@@ -293,6 +295,44 @@ TEST_F(Lecteur, FinsDeLigneEtCodage) {
     EXPECT_TRUE(lu.doc.FichierOuvert);
     EXPECT_EQ(lu.doc.LigneEntete, "tarvo 2.5.3");
     EXPECT_EQ(lu.doc.SerieCourante, 1);
+}
+
+} // namespace
+} // namespace tarvo::test
+
+namespace tarvo::test {
+namespace {
+
+// Every series of every example, handed by the one read of the whole file, is the series
+// that reading the file up to it gives; a file cut inside a series hands those before.
+TEST(ParcoursDesSeries, ChaqueSerieCommeLaLectureJusquALelle) {
+    for (const char* exemple : {"ancien-v1.bdc", "kestran.bdc", "miroir-200-f6.bdc",
+                                "miroir-300-f5-trou.bdc"}) {
+        std::ifstream f(std::string(TARVO_SOURCE_DIR) + "/examples/" + exemple, std::ios::binary);
+        FichiersMemoire fichiers;
+        const std::string contenu(std::istreambuf_iterator<char>(f), {});
+        fichiers.Contenus["m.bdc"] = contenu;
+        std::vector<Document> parcourues;
+        const int nombre =
+            ParcourtSeries(contenu, [&](const Document& d) { parcourues.push_back(d); });
+        ASSERT_GE(nombre, 1) << exemple;
+        ASSERT_EQ(static_cast<int>(parcourues.size()), nombre);
+        for (int k = 1; k <= nombre; ++k) {
+            Lu lu;
+            Ouvre(lu, fichiers, "m.bdc", k);
+            const Document& p = parcourues[static_cast<std::size_t>(k - 1)];
+            EXPECT_EQ(p.SerieCourante, k);
+            EXPECT_EQ(p.Lectures, lu.doc.Lectures) << exemple << " série " << k;
+            EXPECT_EQ(p.DateSerie, lu.doc.DateSerie);
+            EXPECT_EQ(p.DiametreSerie, lu.doc.DiametreSerie);
+            EXPECT_EQ(p.TrouCentralSerie, lu.doc.TrouCentralSerie);
+            EXPECT_EQ(p.Note, lu.doc.Note);
+        }
+        // Cut in the middle of the last series.
+        const std::size_t coupe = contenu.rfind("\r\n", contenu.size() - contenu.size() / (4 * nombre));
+        EXPECT_EQ(ParcourtSeries(contenu.substr(0, coupe), [](const Document&) {}), nombre - 1)
+            << exemple;
+    }
 }
 
 } // namespace

@@ -136,5 +136,48 @@ TEST(ExportOptique, JsonDeLAnalyse) {
                          R"("StrehlIncertitude":null}})"));
 }
 
+// The history and the mean without a window: the history as CSV; a mean named badly writes
+// nothing but why, and exits 1 (2 for a list that is no list).
+TEST(ExportOptique, HistoriqueEtMoyenneSansFenetre) {
+    Commande c;
+    std::ifstream exemple(TARVO_SOURCE_DIR "/examples/miroir-200-f6.bdc", std::ios::binary);
+    c.fichiers.Contenus["miroir.bdc"] = std::string(std::istreambuf_iterator<char>(exemple), {});
+    EXPECT_EQ(c.Execute({"--csv", "--historique", "miroir.bdc"}), 0) << c.erreurs.str();
+    const std::string csv = c.sortie.str();
+    EXPECT_EQ(csv.rfind("Serie;Date;Diametre;Lectures;EcartMax;FractionLambda;EcartRMS;Strehl;"
+                        "ConiqueAjustee;Commentaire\r\n1;01/10/2026;200,0;56;440,00;1,3;124,73;",
+                        0),
+              0u)
+        << csv;
+    EXPECT_TRUE(Contient(csv, "\r\n3;04/11/2026;200,0;76;12,82;43,7;3,64;0,9983;-0,971;"
+                              "Troisième série\r\n"));
+
+    const struct {
+        std::vector<std::string> Arguments;
+        int Sortie;
+        std::string Erreur;
+    } refus[] = {
+        {{"--json", "--moyenne", "2", "miroir.bdc"}, 1, "Il faut au moins deux séries"},
+        {{"--json", "--moyenne", "2,2", "miroir.bdc"}, 1, "La série 2 est nommée deux fois."},
+        {{"--csv", "--moyenne", "2,9", "miroir.bdc"}, 1, "pas de série 9 : il en a 3."},
+        {{"--json", "--moyenne", "2,x", "miroir.bdc"}, -1, ""},
+        {{"--json", "--moyenne", "2,3", "--series", "1", "miroir.bdc"}, -1, ""},
+        {{"--json", "--historique", "miroir.bdc"}, -1, ""},
+    };
+    for (const auto& r : refus) {
+        c.sortie.str("");
+        c.erreurs.str("");
+        EXPECT_EQ(c.Execute(r.Arguments), r.Sortie) << r.Arguments[2];
+        EXPECT_EQ(c.sortie.str(), "");
+        EXPECT_TRUE(Contient(c.erreurs.str(), r.Erreur)) << c.erreurs.str();
+    }
+    c.sortie.str("");
+    EXPECT_EQ(c.Execute({"--json", "--moyenne", "2,3", "miroir.bdc"}), 0);
+    EXPECT_TRUE(Contient(c.sortie.str(), R"("Moyenne":{"Libelle":"Moyenne des séries 2, 3",)"
+                                         R"("Series":[2,3],"Lignes":[20,19]})"))
+        << c.sortie.str().substr(0, 200);
+    EXPECT_FALSE(Contient(c.sortie.str(), R"("EcartRMSIncertitude":null)"));
+}
+
 } // namespace
 } // namespace tarvo

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -43,6 +44,12 @@ void RobotAleatoire::Repond(QWidget* modale) {
         // The print dialog, the About box and anything else: closed, never accepted, so
         // that nothing goes to a printer.
         if (Journal) Journal("ferme " + QString(dialogue->metaObject()->className()));
+        // A list of check boxes (the series of a mean) gets some of its boxes checked.
+        if (auto* liste = dialogue->findChild<QListWidget*>()) {
+            for (int i = 0; i < liste->count(); ++i)
+                if ((liste->item(i)->flags() & Qt::ItemIsEnabled) && Tirage(2) == 0)
+                    liste->item(i)->setCheckState(Qt::Checked);
+        }
         if (qobject_cast<QPrintDialog*>(dialogue) == nullptr && Tirage(2) == 0)
             dialogue->accept();
         else

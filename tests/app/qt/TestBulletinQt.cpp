@@ -5,6 +5,10 @@
 #include "shell/ZonePage.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -190,6 +194,38 @@ TEST_F(BulletinQt, LAnalyseRecoitSesIncertitudesDuFilDeFond) {
         EXPECT_TRUE(p.Incertitudes.Incertitudes(p.Doc, LignesDe(p.Doc), p.Pages.DiametresRetenus))
             << serie;
     }
+}
+
+// The history on the real window: the arrow keys choose a line and Enter opens it; the mean
+// is chosen in the window's list of check boxes.
+TEST_F(BulletinQt, HistoriqueAuClavierEtMoyenneChoisieDansLaListe) {
+    Programme& p = fenetre->Prog();
+    fenetre->ActionQt(Action::Historique)->trigger();
+    ASSERT_EQ(p.Etat.PageCourante, "Historique");
+    EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolHistorique)->isChecked());
+    EXPECT_EQ(p.Pages.LigneHistorique, 3);
+    for (const Qt::Key cle : {Qt::Key_Up, Qt::Key_Return}) {
+        QKeyEvent touche(QEvent::KeyPress, cle, Qt::NoModifier);
+        QApplication::sendEvent(fenetre.get(), &touche);
+    }
+    EXPECT_EQ(p.Etat.PageCourante, "Bulletin");
+    EXPECT_EQ(p.Doc.SerieCourante, 2);
+
+    // Series 1 and 3 checked, then OK, from inside the dialog's own loop.
+    QTimer::singleShot(0, [] {
+        auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(boite, nullptr);
+        auto* liste = boite->findChild<QListWidget*>();
+        ASSERT_EQ(liste->count(), 3);
+        liste->item(0)->setCheckState(Qt::Checked);
+        liste->item(2)->setCheckState(Qt::Checked);
+        boite->accept();
+    });
+    fenetre->ActionQt(Action::MoyenneSeries)->trigger();
+    ASSERT_TRUE(p.Moyenne);
+    EXPECT_EQ(p.Moyenne->Calcul.Sources, (std::vector<int>{1, 3}));
+    EXPECT_EQ(p.Etat.PageCourante, "Bulletin");
+    EXPECT_TRUE(fenetre->ActionQt(Action::EnregistreMoyenne)->isEnabled());
 }
 
 } // namespace
