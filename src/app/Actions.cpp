@@ -51,7 +51,7 @@ constexpr std::array<DescriptionAction, NombreActions> Descriptions{{
     {A::Historique, "SuiviDesSeries", "&Historique du miroir", "Affichage", "Ctrl+H", "", 3600,
      "Historique du miroir|Toutes les séries côte à côte, l'évolution de l'écart et des zones",
      16},
-    {A::MoyenneSeries, "MoyenneSeries", "&Moyenne des séries...", "Affichage", "", "", 3600,
+    {A::MoyenneSeries, "MoyenneSeries", "&Moyenne des séries…", "Affichage", "", "", 3600,
      "Moyenne des séries|Le bulletin de la moyenne de plusieurs séries", -1},
     {A::EnregistreMoyenne, "EnregistreMoyenne", "Enregistrer comme nouvelle série", "Affichage",
      "", "", 3600,

@@ -71,7 +71,7 @@ TEST_F(FenetreQt, MenusLibellesRaccourcisEtIndications) {
               (V{"Caractéristiques|Ctrl+K", "Feuille de travail|Ctrl+T", "-", "Mesures|",
                  "Nouvelles mesures|", "&Edition des mesures|Ctrl+M", "-",
                  "&Bulletin de contrôle|Ctrl+B", "A&nalyse du miroir|Ctrl+R",
-                 "&Historique du miroir|Ctrl+H", "-", "&Moyenne des séries...|",
+                 "&Historique du miroir|Ctrl+H", "-", "&Moyenne des séries…|",
                  "Enregistrer comme nouvelle série|"}));
     EXPECT_EQ(Elements(menus[3]->menu()), (V{"&Aide|F1", "&A propos...|"}));
 
