@@ -15,4 +15,14 @@ done
 "$programme" --png "$dossier/mesures-serie-1.png" --page mesures --series 1 "$exemple"
 "$programme" --png "$dossier/historique.png" --page historique "$exemple"
 "$programme" --png "$dossier/moyenne.png" --page bulletin --moyenne 2,3 "$exemple"
+"$programme" --png "$dossier/ombres.png" --page ombres "$exemple"
+# The mask is paper only: its PDF, drawn as a picture where poppler's pdftoppm is at hand.
+if command -v pdftoppm >/dev/null 2>&1; then
+    masque=$(mktemp -d)
+    "$programme" --pdf "$masque/masque.pdf" --page masque "$exemple"
+    pdftoppm -r 50 -png -singlefile "$masque/masque.pdf" "$dossier/masque"
+    rm -rf "$masque"
+else
+    echo "pdftoppm absent (paquet poppler-utils) : image du masque non refaite"
+fi
 echo "Images écrites dans $dossier"

@@ -45,8 +45,17 @@ int RendPage(const tarvo::OptionsCli& options) {
     }
     const auto format = options.ModeCli == tarvo::OptionsCli::Mode::Pdf ? tarvo::FormatRendu::Pdf
                                                                         : tarvo::FormatRendu::Png;
+    tarvo::EtatPages::ReglagesOmbres ombres;
+    if (options.ZoneCouteau && *options.ZoneCouteau > tarvo::ZonesUtilisees(doc)) {
+        std::cerr << "tarvo : --zone " << *options.ZoneCouteau << " : la série n'a que "
+                  << tarvo::ZonesUtilisees(doc) << " zones.\n";
+        return 1;
+    }
+    if (options.ZoneCouteau) ombres.Zone = *options.ZoneCouteau;
+    if (options.LignesParPouce) ombres.LignesParPouce = *options.LignesParPouce;
+    if (options.Decalage) ombres.Decalage = *options.Decalage;
     const tarvo::ResultatRendu rendu = tarvo::RendPageSansFenetre(
-        doc, systeme, options.Page, format, options.Sortie, moyenne ? &*moyenne : nullptr);
+        doc, systeme, options.Page, format, options.Sortie, moyenne ? &*moyenne : nullptr, ombres);
     if (!rendu.Reussi) {
         std::cerr << "tarvo : " << rendu.Message << "\n";
         return 1;

@@ -49,18 +49,21 @@ constexpr std::array<DescriptionAction, NombreActions> Descriptions{{
      "Analyse du miroir|Ecart RMS, rapport de Strehl et conique ajustée, avec leurs incertitudes",
      15},
     {A::Historique, "SuiviDesSeries", "&Historique du miroir", "Affichage", "Ctrl+H", "", 3600,
-     "Historique du miroir|Toutes les séries côte à côte, l'évolution de l'écart et des zones",
-     16},
+     "Historique du miroir|Toutes les séries côte à côte, l'évolution de l'écart et des zones", 16},
     {A::MoyenneSeries, "MoyenneSeries", "&Moyenne des séries…", "Affichage", "", "", 3600,
      "Moyenne des séries|Le bulletin de la moyenne de plusieurs séries", -1},
-    {A::EnregistreMoyenne, "EnregistreMoyenne", "Enregistrer comme nouvelle série", "Affichage",
-     "", "", 3600,
+    {A::EnregistreMoyenne, "EnregistreMoyenne", "Enregistrer comme nouvelle série", "Affichage", "",
+     "", 3600,
      "Enregistrer comme nouvelle série|Ajouter la moyenne affichée au document comme une série",
      -1},
+    {A::Ombres, "Ombres", "&Ombres simulées", "Affichage", "Ctrl+J", "", 3700,
+     "Ombres simulées|Ce que le couteau et le réseau de Ronchi devraient montrer", 17},
+    {A::MasqueCouder, "MasqueCouder", "Imprimer le &masque de Couder…", "Fichier", "", "", 3700,
+     "Imprimer le masque de Couder|Le masque des zones, à découper, en vraie grandeur", -1},
 }};
 
 using B = Bouton;
-constexpr std::array<PlaceBarre, 21> Barre{{
+constexpr std::array<PlaceBarre, 22> Barre{{
     {false, B::ToolNouveau, A::FileNew1},
     {false, B::ToolOuvrir, A::FileOpen1},
     {false, B::ToolSauver, A::FileSave1},
@@ -80,6 +83,7 @@ constexpr std::array<PlaceBarre, 21> Barre{{
     {false, B::ToolBulletin, A::BulletinDeControle},
     {false, B::ToolAnalyse, A::Analyse},
     {false, B::ToolHistorique, A::Historique},
+    {false, B::ToolOmbres, A::Ombres},
     {true, B::ToolNouveau, A::FileNew1},
     {false, B::ToolAide, A::Aide},
 }};
@@ -95,11 +99,20 @@ constexpr E Historique(int n) {
     return {E::Genre::Historique, A::FileNew1, n, ""};
 }
 
-constexpr E Fichier[] = {
-    Commande(A::FileNew1), Commande(A::FileOpen1), Commande(A::FileSave1), Commande(A::FileSaveAs1),
-    Separateur(),          Commande(A::Imprimer1), Separateur("N2"),       Historique(1),
-    Historique(2),         Historique(3),          Historique(4),          Separateur(),
-    Commande(A::FileExit1)};
+constexpr E Fichier[] = {Commande(A::FileNew1),
+                         Commande(A::FileOpen1),
+                         Commande(A::FileSave1),
+                         Commande(A::FileSaveAs1),
+                         Separateur(),
+                         Commande(A::Imprimer1),
+                         Commande(A::MasqueCouder),
+                         Separateur("N2"),
+                         Historique(1),
+                         Historique(2),
+                         Historique(3),
+                         Historique(4),
+                         Separateur(),
+                         Commande(A::FileExit1)};
 constexpr E Edition[] = {Commande(A::Couper1), Commande(A::Copier1), Commande(A::Coller1)};
 constexpr E Affichage[] = {Commande(A::EditeCaracteristiques1),
                            Commande(A::Feuille_Travail),
@@ -111,6 +124,7 @@ constexpr E Affichage[] = {Commande(A::EditeCaracteristiques1),
                            Commande(A::BulletinDeControle),
                            Commande(A::Analyse),
                            Commande(A::Historique),
+                           Commande(A::Ombres),
                            Separateur(),
                            Commande(A::MoyenneSeries),
                            Commande(A::EnregistreMoyenne)};
@@ -138,7 +152,7 @@ std::string_view IndicationLongue(std::string_view indication) {
     return barre == std::string_view::npos ? indication : indication.substr(barre + 1);
 }
 
-const std::array<PlaceBarre, 21>& BarreOutils() {
+const std::array<PlaceBarre, 22>& BarreOutils() {
     return Barre;
 }
 

@@ -34,9 +34,10 @@ enum class Action {
     Historique,
     MoyenneSeries,
     EnregistreMoyenne,
+    Ombres,
+    MasqueCouder,
 };
-inline constexpr std::size_t NombreActions =
-    static_cast<std::size_t>(Action::EnregistreMoyenne) + 1;
+inline constexpr std::size_t NombreActions = static_cast<std::size_t>(Action::MasqueCouder) + 1;
 
 inline constexpr std::size_t Indice(Action a) {
     return static_cast<std::size_t>(a);
@@ -82,6 +83,7 @@ enum class Bouton {
     ToolBulletin,
     ToolAnalyse,
     ToolHistorique,
+    ToolOmbres,
     ToolAide,
 };
 inline constexpr std::size_t NombreBoutons = static_cast<std::size_t>(Bouton::ToolAide) + 1;
@@ -92,7 +94,7 @@ struct PlaceBarre {
     Bouton Nom;
     Action Commande;
 };
-const std::array<PlaceBarre, 21>& BarreOutils();
+const std::array<PlaceBarre, 22>& BarreOutils();
 
 // One item of a menu: an action, a separator (named or not), or a recent-file entry 1..4.
 struct ElementMenu {

@@ -7,6 +7,7 @@
 #include "pages/PageFeuille.h"
 #include "pages/PageHistorique.h"
 #include "pages/PageMesures.h"
+#include "pages/PageOmbres.h"
 
 namespace tarvo {
 
@@ -32,6 +33,8 @@ void AffichePage(Programme& p) {
         AfficheAnalyse(contexte);
     } else if (p.Etat.PageCourante == PageHistorique) {
         AfficheHistorique(contexte);
+    } else if (p.Etat.PageCourante == PageOmbres) {
+        AfficheOmbres(contexte);
     }
 }
 
@@ -50,7 +53,8 @@ void InitialiseDocumentFenetre(Programme& p) {
     p.services.fenetre.FixeTitre("Tarvo");
     for (Action a : {Action::FileSave1, Action::Feuille_Travail, Action::NouvellesMesures,
                      Action::EditionDesMesures, Action::BulletinDeControle, Action::Analyse,
-                     Action::Historique, Action::MoyenneSeries, Action::EnregistreMoyenne})
+                     Action::Historique, Action::MoyenneSeries, Action::EnregistreMoyenne,
+                     Action::Ombres, Action::MasqueCouder})
         p.Actions.Active(a, false);
     p.Actions.Active(Action::Imprimer1, true);
     p.principale.FixeTexteNote("");

@@ -34,6 +34,8 @@ std::string_view PageAide(int contexte) {
         return "analyse.html";
     case 3600:
         return "historique.html";
+    case 3700:
+        return "ombres.html";
     default:
         return SommaireAide;
     }

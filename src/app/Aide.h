@@ -20,7 +20,8 @@ inline constexpr std::string_view SommaireAide = "index.html";
 std::string DossierAideTrouve(const std::string& repertoireExecutable, Fichiers& fichiers);
 
 // Page of a help context (1000 files, 2000 editing, 3100 characteristics, 3200 work sheet,
-// 3300 measurements, 3400 test report, 3500 analysis, 3600 history); the table of contents for any other number.
+// 3300 measurements, 3400 test report, 3500 analysis, 3600 history, 3700 test-stand aids); the
+// table of contents for any other number.
 std::string_view PageAide(int contexte);
 
 } // namespace tarvo

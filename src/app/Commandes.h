@@ -2,6 +2,7 @@
 
 #include "app/Actions.h"
 #include "app/Principale.h"
+#include "pages/Surface.h"
 #include "platform/Dialogues.h"
 
 #include <string>
@@ -64,6 +65,13 @@ enum class TouchePage { Haut, Bas, PagePrecedente, PageSuivante, Debut, Fin, Ent
 // of the table, Home and End go to the first and the last series, Enter opens the line
 // chosen. False when the page is not the history.
 bool ToucheHistorique(Programme& p, TouchePage touche);
+// The simulated knife-edge and Ronchi views of the series shown.
+void OmbresExecute(Programme& p);
+// A setting of the simulated views changed by the user (`ReglageZone` ...), then the page.
+void ReglageOmbres(Programme& p, Controle reglage, double valeur);
+// The Couder mask of the series in memory, printed at true size; the reason in a message
+// when its zones cannot give one.
+void MasqueCouderExecute(Programme& p);
 // The mean of several series, chosen in a list, shown in place of the series in memory.
 void MoyenneSeriesExecute(Programme& p);
 // The mean shown appended to the document as a new series, its comment naming its sources.

@@ -102,6 +102,12 @@ void ExecuteAction(Programme& p, Action a) {
     case Action::EnregistreMoyenne:
         EnregistreMoyenneExecute(p);
         break;
+    case Action::Ombres:
+        OmbresExecute(p);
+        break;
+    case Action::MasqueCouder:
+        MasqueCouderExecute(p);
+        break;
     case Action::PageMoins:
         PageMoinsExecute(p);
         break;

@@ -30,6 +30,8 @@ bool GardeLaMoyenne(const Programme& p, Action a) {
     case Action::BulletinDeControle:
     case Action::Analyse:
     case Action::Historique:
+    case Action::Ombres:
+    case Action::MasqueCouder:
     case Action::MoyenneSeries:
     case Action::EnregistreMoyenne:
         return true;
@@ -86,7 +88,8 @@ void MoyenneSeriesExecute(Programme& p) {
     const auto choix = p.services.dialogues.ChoisitDansListe(liste);
     if (!choix || choix->size() < 2) return;
     std::vector<const Document*> sources;
-    for (const int i : *choix) sources.push_back(&series[static_cast<std::size_t>(i)]);
+    for (const int i : *choix)
+        sources.push_back(&series[static_cast<std::size_t>(i)]);
     p.Moyenne = PrepareMoyenne(sources, doc.NombreSeries);
     if (!PageDeSerie(p.Etat.PageCourante) && p.Etat.PageCourante != PageHistorique)
         p.Etat.PageCourante = PageBulletin;
@@ -120,7 +123,8 @@ void EnregistreMoyenneExecute(Programme& p) {
     for (int k = 1; k <= 2; ++k) {
         if (m.Lignes.Nombre(k) == 0) continue;
         doc.Lectures[0][1][k] = 1;
-        for (int i = 1; i <= n; ++i) doc.Lectures[i][1][k] = m.Serie.Lectures[i][LigneMoyennes][k];
+        for (int i = 1; i <= n; ++i)
+            doc.Lectures[i][1][k] = m.Serie.Lectures[i][LigneMoyennes][k];
     }
     CalculeMoyennes(doc);
     doc.Commentaire = doc.Note = m.Serie.Note;

@@ -52,6 +52,8 @@ bool CommandeDisponible(Action a) {
     case Action::Historique:
     case Action::MoyenneSeries:
     case Action::EnregistreMoyenne:
+    case Action::Ombres:
+    case Action::MasqueCouder:
     case Action::PageMoins:
     case Action::PagePlus:
     case Action::Annuler:

@@ -25,7 +25,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
     actions.Active(A::EnregistreMoyenne, moyenneAffichee && enregistre);
     if (!CaracteristiquesValides(doc)) {
         for (A a : {A::Feuille_Travail, A::NouvellesMesures, A::Mesures, A::EditionDesMesures,
-                    A::BulletinDeControle, A::Analyse, A::Historique})
+                    A::BulletinDeControle, A::Analyse, A::Historique, A::Ombres, A::MasqueCouder})
             actions.Active(a, false);
         actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
         actions.FixeIndication(A::Mesures, MesuresASauvegarder);
@@ -33,6 +33,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
     }
     actions.Active(A::Feuille_Travail, true);
     actions.Active(A::Historique, true);
+    actions.Active(A::MasqueCouder, true);
 
     // Sum of the validation flags of both diameters.
     double lignesValidees = 0;
@@ -47,6 +48,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
         }
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
         actions.Active(A::Analyse, lignesValidees > 0);
+        actions.Active(A::Ombres, lignesValidees > 0);
         actions.Active(A::NouvellesMesures, true);
         actions.FixeIndication(A::NouvellesMesures,
                                "Nouvelles mesures|Saisie des nouvelles mesures");
@@ -59,6 +61,7 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
         actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
         actions.Active(A::Analyse, lignesValidees > 0);
+        actions.Active(A::Ombres, lignesValidees > 0);
     }
     actions.Active(A::EditionDesMesures, doc.SerieCourante == doc.NombreSeries);
 }

@@ -11,7 +11,7 @@ namespace tarvo {
 
 void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
     if (!Programme_) return;
-    static constexpr std::array<std::pair<BoutonPage, Bouton>, 8> boutons{{
+    static constexpr std::array<std::pair<BoutonPage, Bouton>, 9> boutons{{
         {BoutonPage::ToolCaracteristiques, Bouton::ToolCaracteristiques},
         {BoutonPage::ToolTravail, Bouton::ToolTravail},
         {BoutonPage::ToolAnciennes, Bouton::ToolAnciennes},
@@ -20,6 +20,7 @@ void SurfaceProgramme::EnfonceBoutonPage(BoutonPage bouton) {
         {BoutonPage::ToolBulletin, Bouton::ToolBulletin},
         {BoutonPage::ToolAnalyse, Bouton::ToolAnalyse},
         {BoutonPage::ToolHistorique, Bouton::ToolHistorique},
+        {BoutonPage::ToolOmbres, Bouton::ToolOmbres},
     }};
     for (const auto& [page, barre] : boutons)
         Programme_->Actions.Enfonce(barre, page == bouton);

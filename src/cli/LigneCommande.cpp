@@ -1,6 +1,7 @@
 #include "cli/LigneCommande.h"
 
 #include "cli/Commandes.h"
+#include "pages/IdentifiantsPages.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -50,13 +51,16 @@ std::string UsageCli() {
            "  tarvo --pdf SORTIE.pdf --page PAGE [--series N] FICHIER\n"
            "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n"
            "  (--pdf et --png prennent aussi --moyenne 2,3,5 pour les pages bulletin, analyse\n"
-           "  et historique)\n";
+           "  et historique)\n"
+           "  tarvo --png SORTIE.png --page ombres [--zone N] [--lpi N] [--decalage MM] FICHIER\n"
+           "  tarvo --pdf SORTIE.pdf --page masque FICHIER     masque de Couder à taille réelle\n";
 }
 
 AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
     AnalyseCli analyse;
     bool option = false;
-    for (const auto& a : arguments) option = option || a.rfind("--", 0) == 0;
+    for (const auto& a : arguments)
+        option = option || a.rfind("--", 0) == 0;
     if (!option) return analyse;
     analyse.SansFenetre = true;
 
@@ -86,9 +90,11 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
             if (!suivant) return erreur(a + " demande un nom de fichier");
             o.Sortie = arguments[++i];
         } else if (a == "--zones") {
-            if (!choisitMode(OptionsCli::Mode::Zones)) return erreur("une seule commande à la fois");
+            if (!choisitMode(OptionsCli::Mode::Zones))
+                return erreur("une seule commande à la fois");
             if (i + 3 >= arguments.size() || !LitReel(arguments[i + 1], o.ZonesDiametre) ||
-                !LitReel(arguments[i + 2], o.ZonesFocale) || !LitReel(arguments[i + 3], o.ZonesTrou))
+                !LitReel(arguments[i + 2], o.ZonesFocale) ||
+                !LitReel(arguments[i + 3], o.ZonesTrou))
                 return erreur("--zones demande le diamètre, la focale et le diamètre du trou");
             i += 3;
         } else if (a == "--series") {
@@ -106,6 +112,21 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
                 return erreur("--moyenne demande des numéros de séries séparés par des virgules "
                               "(2,3,5)");
             o.Moyenne = numeros;
+            ++i;
+        } else if (a == "--zone") {
+            int n = 0;
+            if (!suivant || !LitEntier(arguments[i + 1], n) || n < 1)
+                return erreur("--zone demande un numéro de zone (1, 2, ...)");
+            o.ZoneCouteau = n;
+            ++i;
+        } else if (a == "--lpi" || a == "--decalage") {
+            double v = 0;
+            const bool lpi = a == "--lpi";
+            if (!suivant || !LitReel(arguments[i + 1], v) ||
+                !(lpi ? v >= 10 && v <= 1000 : v >= 0.1 && v <= 50))
+                return erreur(lpi ? "--lpi demande un nombre de traits par pouce, de 10 à 1000"
+                                  : "--decalage demande un décalage en mm, de 0.1 à 50");
+            (lpi ? o.LignesParPouce : o.Decalage) = v;
             ++i;
         } else if (a == "--historique") {
             o.Historique = true;
@@ -125,17 +146,23 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         if (restes.empty()) return erreur("il manque le nom du document");
         // A path with blanks may arrive split in several arguments.
         o.Fichier = restes.front();
-        for (std::size_t i = 1; i < restes.size(); ++i) o.Fichier += " " + restes[i];
+        for (std::size_t i = 1; i < restes.size(); ++i)
+            o.Fichier += " " + restes[i];
     }
     const bool page = o.ModeCli == OptionsCli::Mode::Pdf || o.ModeCli == OptionsCli::Mode::Png;
     if (page && o.Page.empty()) return erreur("--page est obligatoire avec --pdf et --png");
     if (!page && !o.Page.empty()) return erreur("--page ne va qu'avec --pdf ou --png");
-    if (o.Serie && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv && !page)
+    if (o.Serie && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv &&
+        !page)
         return erreur("--series ne va pas avec cette commande");
     if (o.Ecrase && o.ModeCli != OptionsCli::Mode::EnregistreSous)
         return erreur("--overwrite ne va qu'avec --save-as");
     if (o.Historique && (o.ModeCli != OptionsCli::Mode::Csv || o.Serie || o.Moyenne))
         return erreur("--historique ne va qu'avec --csv, sans --series ni --moyenne");
+    const std::optional<std::string> pageChoisie = IdentifiantPage(o.Page);
+    if ((o.ZoneCouteau || o.LignesParPouce || o.Decalage) &&
+        !(page && pageChoisie && *pageChoisie == PageOmbres))
+        return erreur("--zone, --lpi et --decalage ne vont qu'avec --page ombres");
     if (o.Moyenne && o.Serie) return erreur("--moyenne et --series ne vont pas ensemble");
     if (o.Moyenne && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv &&
         !page)
@@ -146,12 +173,17 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
 
 int ExecuteCommande(const OptionsCli& options, ContexteCli& contexte) {
     switch (options.ModeCli) {
-    case OptionsCli::Mode::Json: return CommandeJson(options, contexte);
-    case OptionsCli::Mode::EnregistreSous: return CommandeEnregistreSous(options, contexte);
-    case OptionsCli::Mode::Zones: return CommandeZones(options, contexte);
-    case OptionsCli::Mode::Csv: return CommandeCsv(options, contexte);
+    case OptionsCli::Mode::Json:
+        return CommandeJson(options, contexte);
+    case OptionsCli::Mode::EnregistreSous:
+        return CommandeEnregistreSous(options, contexte);
+    case OptionsCli::Mode::Zones:
+        return CommandeZones(options, contexte);
+    case OptionsCli::Mode::Csv:
+        return CommandeCsv(options, contexte);
     case OptionsCli::Mode::Pdf:
-    case OptionsCli::Mode::Png: break;
+    case OptionsCli::Mode::Png:
+        break;
     }
     contexte.erreurs << "Cette commande demande l'interface graphique.\n";
     return 2;

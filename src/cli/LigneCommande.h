@@ -14,14 +14,18 @@ class Systeme;
 struct OptionsCli {
     enum class Mode { Json, EnregistreSous, Zones, Csv, Pdf, Png };
     Mode ModeCli = Mode::Json;
-    std::string Fichier;       // the document
-    std::string Sortie;        // OUT of --save-as, --pdf, --png
-    std::optional<int> Serie;  // --series N
-    bool Ecrase = false;       // --overwrite
+    std::string Fichier;      // the document
+    std::string Sortie;       // OUT of --save-as, --pdf, --png
+    std::optional<int> Serie; // --series N
+    bool Ecrase = false;      // --overwrite
     double ZonesDiametre = 0, ZonesFocale = 0, ZonesTrou = 0;
-    std::string Page;          // --page
+    std::string Page;                        // --page
     std::optional<std::vector<int>> Moyenne; // --moyenne 2,3,5
-    bool Historique = false;   // --historique (with --csv)
+    bool Historique = false;                 // --historique (with --csv)
+    // The simulated shadows' settings (with --page ombres): --zone, --lpi, --decalage.
+    std::optional<int> ZoneCouteau;
+    std::optional<double> LignesParPouce;
+    std::optional<double> Decalage;
 };
 
 struct AnalyseCli {

@@ -91,6 +91,11 @@ class Canvas {
     virtual void Ellipse(int gauche, int haut, int droite, int bas) = 0;
     void TraceVers(int x, int y);
     virtual void FixePixel(int x, int y, Couleur couleur) = 0;
+    // A grey picture of `largeur` × `hauteur` values, row by row from the top, 0 black to 255
+    // white, drawn to fill [gauche, droite) × [haut, bas), each value a block of pixels. The
+    // base draws it pixel by pixel; canvases over a toolkit draw it at once.
+    virtual void DessineImageGris(int gauche, int haut, int droite, int bas, int largeur,
+                                  int hauteur, const std::uint8_t* gris);
 
     void DeplaceVers(int x, int y) { position_ = {x, y}; }
     Point PositionCourante() const { return position_; }

@@ -37,7 +37,7 @@ struct EtatPage {
 constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de mesures";
 constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
 
-constexpr std::array<EtatPage, 8> EtatsPages{{
+constexpr std::array<EtatPage, 9> EtatsPages{{
     {PageCaracteristiques, BoutonPage::ToolCaracteristiques, 3100,
      "Imprimer |Imprimer le document affiché", true, "", false},
     {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true,
@@ -54,6 +54,8 @@ constexpr std::array<EtatPage, 8> EtatsPages{{
      "", false},
     {PageHistorique, BoutonPage::ToolHistorique, 3600, "Imprimer |Imprimer l'historique du miroir",
      false, "", false},
+    {PageOmbres, BoutonPage::ToolOmbres, 3700, "Imprimer |Imprimer les ombres simulées", false, "",
+     false},
 }};
 
 // Place of `Bouton_Annuler` on the new-series page.
@@ -77,6 +79,11 @@ void EtatFenetrePage(Surface& surface, std::string_view page) {
         if (etat.Annuler)
             surface.PlaceControle(Controle::BoutonAnnuler, GaucheAnnuler, HautAnnuler);
         surface.AfficheControle(Controle::BoutonAnnuler, etat.Annuler);
+        // The shadows' setting boxes belong to their page alone; it shows them itself.
+        if (page != PageOmbres)
+            for (const Controle c :
+                 {Controle::ReglageZone, Controle::ReglageLignes, Controle::ReglageDecalage})
+                surface.AfficheControle(c, false);
         return;
     }
 }

@@ -33,6 +33,16 @@ struct EtatPages {
     // A mean of series shown in place of the series in memory (the report and the analysis
     // are then drawn on it, and the history adds its line); none most of the time.
     const MoyenneAffichee* Moyenne = nullptr;
+
+    // The settings of the simulated shadows: the knife at the centre of curvature of this
+    // zone (0: the one nearest 70 % of the radius), the grating's lines per inch, its offset
+    // either side of the centre of curvature (mm).
+    struct ReglagesOmbres {
+        int Zone = 0;
+        double LignesParPouce = 100;
+        double Decalage = 2;
+    };
+    ReglagesOmbres Ombres;
 };
 
 } // namespace tarvo

@@ -15,6 +15,9 @@ inline constexpr std::string_view PageEditionMesures = "EditionMesures";
 inline constexpr std::string_view PageBulletin = "Bulletin";
 inline constexpr std::string_view PageAnalyse = "Analyse";
 inline constexpr std::string_view PageHistorique = "Historique";
+inline constexpr std::string_view PageOmbres = "Ombres";
+// Paper only: the Couder mask is printed, never shown.
+inline constexpr std::string_view PageMasque = "Masque";
 
 // The pages on which the grid takes readings.
 constexpr bool PageDeSaisieMesures(std::string_view page) {
@@ -23,14 +26,14 @@ constexpr bool PageDeSaisieMesures(std::string_view page) {
 
 // The pages that show one series and browse the others with F4 and F5.
 constexpr bool PageDeSerie(std::string_view page) {
-    return page == PageBulletin || page == PageAnalyse;
+    return page == PageBulletin || page == PageAnalyse || page == PageOmbres;
 }
 
 // The page named on the command line: one of the identifiers held in `PageCourante`
 // ("Caractéristiques", "Feuille", "Mesures", "NouvellesMesures", "EditionMesures",
-// "Bulletin", "Analyse", "Historique"), or the plain lower-case form of one
-// ("caracteristiques", "feuille", "mesures", "bulletin", "analyse", "historique"). The
-// identifier, or nothing for another name.
+// "Bulletin", "Analyse", "Historique", "Ombres", "Masque"), or the plain lower-case form of
+// one ("caracteristiques", "feuille", "mesures", "bulletin", "analyse", "historique",
+// "ombres", "masque"). The identifier, or nothing for another name.
 std::optional<std::string> IdentifiantPage(std::string_view nom);
 
 } // namespace tarvo

@@ -23,6 +23,31 @@ enum class Controle {
     DessinF,
     Logo,
     BoutonAnnuler,
+    // The settings of the simulated shadows: the knife's zone, the grating's lines per
+    // inch, its offset (mm); boxes that take a number from the keyboard or their arrows.
+    ReglageZone,
+    ReglageLignes,
+    ReglageDecalage,
+};
+
+// What a setting box shows: its value and bounds, its step, its decimals, the name a screen
+// reader gives it and the unit after the value.
+struct Reglage {
+    double Valeur = 0;
+    double Minimum = 0;
+    double Maximum = 100;
+    double Pas = 1;
+    int Decimales = 0;
+    std::string Nom;
+    std::string Suffixe;
+};
+
+// Sheets printed at true size: the paper's exact width and height in millimetres, drawn
+// from its very corner (no margin, no fitting to the printable area), at this resolution.
+struct FormatImpression {
+    double LargeurMm = 210;
+    double HauteurMm = 297;
+    int PointsParPouce = 1200;
 };
 
 // The page buttons of the toolbar; a page shows its own button down and the others up.
@@ -35,6 +60,7 @@ enum class BoutonPage {
     ToolBulletin,
     ToolAnalyse,
     ToolHistorique,
+    ToolOmbres,
 };
 
 // What a page drawer does to the main window besides drawing. Positions and sizes are
@@ -121,6 +147,16 @@ class Surface {
     virtual Canvas* DebuteImpression() = 0;
     // Ends the document begun by `DebuteImpression` (the page goes to the printer).
     virtual void TermineImpression() = 0;
+
+    // A print job on sheets of this format (the dialog still asks for the printer): the
+    // canvas spans the whole sheet, its origin the sheet's corner. Those that cannot choose
+    // the paper begin an ordinary job.
+    virtual Canvas* DebuteImpressionFormat(const FormatImpression&) { return DebuteImpression(); }
+    // The next sheet of the job begun; false when there is none to give.
+    virtual bool NouvelleFeuille() { return false; }
+    // The value, bounds and names of a setting box (`ReglageZone` ...); placed, sized and
+    // shown like the other controls. The user's changes reach the program, not the drawer.
+    virtual void FixeReglage(Controle, const Reglage&) {}
 };
 
 } // namespace tarvo

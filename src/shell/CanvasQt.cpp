@@ -157,7 +157,9 @@ const CanvasQt::TexteMisEnPage& CanvasQt::MiseEnPageTexte(std::string_view texte
     return textes_.emplace(cle_, std::move(t)).first->second;
 }
 
-int CanvasQt::LargeurTexte(std::string_view texte) { return MiseEnPageTexte(texte).Largeur; }
+int CanvasQt::LargeurTexte(std::string_view texte) {
+    return MiseEnPageTexte(texte).Largeur;
+}
 
 int CanvasQt::HauteurTexte(std::string_view) {
     return Metriques().height();
@@ -204,6 +206,14 @@ void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
     AppliquePlume();
     AppliqueBrosse();
     p.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+}
+
+void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,
+                                const std::uint8_t* gris) {
+    QPainter& p = Peintre();
+    if (!p.isActive() || largeur <= 0 || hauteur <= 0 || gris == nullptr) return;
+    const QImage image(gris, largeur, hauteur, largeur, QImage::Format_Grayscale8);
+    p.drawImage(QRect(gauche, haut, droite - gauche, bas - haut), image);
 }
 
 void CanvasQt::FixePixel(int x, int y, Couleur couleur) {

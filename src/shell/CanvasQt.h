@@ -55,6 +55,8 @@ class CanvasQt final : public Canvas {
     void RemplitRectangle(int gauche, int haut, int droite, int bas) override;
     void Ellipse(int gauche, int haut, int droite, int bas) override;
     void FixePixel(int x, int y, Couleur couleur) override;
+    void DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,
+                          const std::uint8_t* gris) override;
 
   protected:
     void DessineTexte(int x, int y, std::string_view texte) override;

@@ -32,7 +32,7 @@ QString Texte(std::string_view texte) {
 
 // The page buttons are shown pressed while their page is shown.
 bool BoutonDePage(Bouton b) {
-    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolHistorique;
+    return b >= Bouton::ToolCaracteristiques && b <= Bouton::ToolOmbres;
 }
 
 } // namespace

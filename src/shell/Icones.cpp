@@ -257,16 +257,32 @@ void HistoriqueImage(QPainter& p) {
     p.drawPolyline(points, 4);
     p.setPen(Qt::NoPen);
     p.setBrush(Rouge);
-    for (const QPointF& point : points) p.drawEllipse(point, 1.1, 1.1);
+    for (const QPointF& point : points)
+        p.drawEllipse(point, 1.1, 1.1);
+}
+
+// The simulated shadows: a disc lit on one side, dark on the other, the knife edge cutting in.
+void Ombres(QPainter& p) {
+    p.setPen(Plume(Trait));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    QPainterPath clair;
+    clair.addEllipse(QRectF(1.5, 1.5, 13, 13));
+    QPainterPath droite;
+    droite.addRect(QRectF(8, 0, 8, 16));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Clair);
+    p.drawPath(clair.intersected(droite));
+    p.setBrush(Acier);
+    p.drawRect(QRectF(0, 6.5, 5, 3));
 }
 
 using Dessin = void (*)(QPainter&);
 constexpr Dessin Dessins[NombreImages] = {
-    Nouveau,          Ouvrir,         Enregistrer, EnregistrerSous,
-    Imprimer,         Couper,         Copier,      Coller,
-    Caracteristiques, FeuilleTravail, Mesures,     NouvellesMesures,
-    EditionMesures,   Bulletin,       Aide,        Analyse,
-    HistoriqueImage,
+    Nouveau, Ouvrir,           Enregistrer,    EnregistrerSous,  Imprimer,
+    Couper,  Copier,           Coller,         Caracteristiques, FeuilleTravail,
+    Mesures, NouvellesMesures, EditionMesures, Bulletin,         Aide,
+    Analyse, HistoriqueImage,  Ombres,
 };
 
 } // namespace

@@ -7,7 +7,7 @@ namespace tarvo {
 
 // Number of toolbar images; image n is the one the actions table gives (0 New ... 14 Help,
 // 15 Analysis, 16 History).
-inline constexpr int NombreImages = 17;
+inline constexpr int NombreImages = 18;
 
 // Image n of the toolbar, drawn at 16 and 24 pixels (the toolbar and menus pick the size
 // they show); an empty icon for an unknown n.

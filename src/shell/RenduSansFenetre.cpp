@@ -11,7 +11,9 @@
 #include "pages/PageCaracteristiques.h"
 #include "pages/PageFeuille.h"
 #include "pages/PageHistorique.h"
+#include "pages/PageMasque.h"
 #include "pages/PageMesures.h"
+#include "pages/PageOmbres.h"
 #include "posix/FichiersPosix.h"
 #include "shell/CanvasQt.h"
 #include "shell/Icones.h"
@@ -19,6 +21,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -141,6 +144,30 @@ class SurfaceSansFenetre final : public Surface {
     }
     void TermineImpression() override { papier_.reset(); }
 
+    // Sheets at their exact size in points, drawn from their corner, at the asked resolution.
+    Canvas* DebuteImpressionFormat(const FormatImpression& f) override {
+        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setOutputFormat(QPrinter::PdfFormat);
+        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
+        imprimante_->setResolution(f.PointsParPouce);
+        imprimante_->setFullPage(true);
+        imprimante_->setPageLayout(
+            QPageLayout(QPageSize(QSizeF(f.LargeurMm, f.HauteurMm), QPageSize::Millimeter,
+                                  QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        imprimante_->setCreator(QStringLiteral("Tarvo"));
+        papier_ = std::make_unique<CanvasQt>(*imprimante_);
+        if (!papier_->Actif()) {
+            echecImpression_ = true;
+            papier_.reset();
+            return nullptr;
+        }
+        imprime_ = true;
+        return papier_.get();
+    }
+    bool NouvelleFeuille() override { return papier_ && imprimante_->newPage(); }
+    void FixeReglage(Controle c, const Reglage& r) override { reglages_[c] = r; }
+
     bool Imprime() const { return imprime_; }
     bool EchecImpression() const { return echecImpression_; }
 
@@ -166,6 +193,8 @@ class SurfaceSansFenetre final : public Surface {
         DessineNote(p, cadre);
         DessineSaisie(p, cadre);
         DessineAnnuler(p, cadre);
+        for (const auto& [c, reglage] : reglages_)
+            DessineReglage(p, cadre, c, reglage);
         DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
         DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
         return cadre;
@@ -246,6 +275,37 @@ class SurfaceSansFenetre final : public Surface {
         p.restore();
     }
 
+    // A setting box as the window shows it: its frame, its value and unit, its arrows.
+    void DessineReglage(QPainter& p, const QImage& cadre, Controle c, const Reglage& r) {
+        const EtatControle& b = controles_[c];
+        if (!b.Visible || b.Largeur <= 0 || b.Hauteur <= 0) return;
+        p.save();
+        const QRect boite(b.Gauche, b.Haut, b.Largeur, b.Hauteur);
+        p.setPen(QColor(122, 122, 122));
+        p.setBrush(Qt::white);
+        p.drawRect(boite.adjusted(0, 0, -1, -1));
+        constexpr int Fleches = 14;
+        p.drawLine(boite.right() - Fleches, boite.top(), boite.right() - Fleches, boite.bottom());
+        // The up arrow in the top half, the down arrow in the bottom one.
+        p.setBrush(QColor(80, 80, 80));
+        p.setPen(Qt::NoPen);
+        for (const int sens : {-1, 1}) {
+            const int cx = boite.right() - Fleches / 2;
+            const int cy = boite.center().y() + sens * b.Hauteur / 4;
+            const QPoint pointe[] = {
+                {cx - 3, cy - 2 * sens}, {cx + 3, cy - 2 * sens}, {cx, cy + 2 * sens}};
+            p.drawPolygon(pointe, 3);
+        }
+        Police police;
+        police.Hauteur = -11;
+        p.setFont(PoliceQt(police, cadre));
+        p.setPen(Qt::black);
+        p.drawText(boite.adjusted(3, 0, -Fleches - 2, 0), Qt::AlignRight | Qt::AlignVCenter,
+                   QLocale().toString(r.Valeur, 'f', r.Decimales) +
+                       QString::fromStdString(r.Suffixe));
+        p.restore();
+    }
+
     // A radio button as the window shows it: the round mark, then its bold caption.
     void DessineBouton(QPainter& p, const QImage& cadre, Controle c, const QString& libelle) {
         const EtatControle& b = controles_[c];
@@ -278,6 +338,7 @@ class SurfaceSansFenetre final : public Surface {
     std::string sortiePdf_;
     std::map<Controle, EtatControle> controles_;
     std::map<Controle, Image> images_;
+    std::map<Controle, Reglage> reglages_;
     std::string note_;
     std::string texteSaisie_;
     int hautFiche_ = 26, largeurFiche_ = LargeurBitmap, hauteurFiche_ = LargeurBitmap;
@@ -290,12 +351,14 @@ class SurfaceSansFenetre final : public Surface {
 };
 
 ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, FormatRendu format,
-                   const std::string& sortie, MoyenneEnCours* moyenne) {
+                   const std::string& sortie, MoyenneEnCours* moyenne,
+                   const EtatPages::ReglagesOmbres& ombres) {
     SurfaceSansFenetre surface(sortie);
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
     EtatPages etat;
+    etat.Ombres = ombres;
     EtatSaisie saisie;
     FichiersPosix fichiers;
     HistoriqueSeries historique(fichiers);
@@ -317,6 +380,13 @@ ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, Fo
     if (page == PageBulletin) AfficheBulletin(contexte);
     if (page == PageAnalyse) AfficheAnalyse(contexte);
     if (page == PageHistorique) AfficheHistorique(contexte);
+    if (page == PageOmbres) AfficheOmbres(contexte);
+    if (page == PageMasque) {
+        const ResultatMasque masque = CalculeMasque(doc);
+        if (!masque.Masque)
+            return {false, "Le masque de Couder ne peut pas être dessiné : " + masque.Motif};
+        ImprimeMasque(contexte, *masque.Masque);
+    }
     surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
@@ -333,19 +403,22 @@ ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, Fo
 
 ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
                                   FormatRendu format, const std::string& sortie,
-                                  MoyenneEnCours* moyenne) {
+                                  MoyenneEnCours* moyenne,
+                                  const EtatPages::ReglagesOmbres& ombres) {
     const std::optional<std::string> identifiant = IdentifiantPage(page);
     if (!identifiant)
         return {false,
                 "Page inconnue : « " + std::string(page) +
                     " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures, "
-                    "bulletin, analyse ou historique)."};
+                    "bulletin, analyse, historique, ombres ou masque)."};
+    if (*identifiant == PageMasque && format != FormatRendu::Pdf)
+        return {false, "Le masque de Couder ne se dessine qu'en PDF (--pdf), à taille réelle."};
     if (moyenne && !PageDeSerie(*identifiant) && *identifiant != PageHistorique)
         return {false, "Une moyenne de séries ne se montre que sur les pages bulletin, analyse et "
                        "historique."};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-        return Rend(doc, systeme, *identifiant, format, sortie, moyenne);
+        return Rend(doc, systeme, *identifiant, format, sortie, moyenne, ombres);
     if (QCoreApplication::instance() != nullptr)
         return {false, "Le rendu des pages demande une application graphique."};
     // Fonts need a graphical application; the offscreen platform needs no display.
@@ -355,7 +428,7 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
     char plateforme[] = "offscreen";
     char* argv[] = {nom, option, plateforme, nullptr};
     QGuiApplication application(argc, argv);
-    return Rend(doc, systeme, *identifiant, format, sortie, moyenne);
+    return Rend(doc, systeme, *identifiant, format, sortie, moyenne, ombres);
 }
 
 } // namespace tarvo

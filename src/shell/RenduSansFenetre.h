@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/EtatPages.h"
+
 #include <string>
 #include <string_view>
 
@@ -23,8 +25,11 @@ struct ResultatRendu {
 // layout through the print job, on a PDF printer, without a dialog. Needs no display:
 // when no QGuiApplication exists, one is made on the offscreen platform meanwhile. With a
 // mean, the report and the analysis are those of the mean and the history has its line.
+// The simulated shadows take their settings from `ombres`; the Couder mask is paper only,
+// its sheets at their exact size.
 ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_view page,
                                   FormatRendu format, const std::string& sortie,
-                                  MoyenneEnCours* moyenne = nullptr);
+                                  MoyenneEnCours* moyenne = nullptr,
+                                  const EtatPages::ReglagesOmbres& ombres = {});
 
 } // namespace tarvo

@@ -168,6 +168,7 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     FormeParabolique->setChecked(true);
     Controles[Controle::FormeParabolique] = FormeParabolique;
     Controles[Controle::FormeSpherique] = FormeSpherique;
+    CreeReglages();
 
     VerticalBar = new QScrollBar(Qt::Vertical, this);
     HorizontalBar = new QScrollBar(Qt::Horizontal, this);
@@ -235,6 +236,7 @@ QString TitrePage(const std::string& page) {
     if (page == PageBulletin) return "Bulletin de contrôle du miroir";
     if (page == PageAnalyse) return "Analyse du miroir";
     if (page == PageHistorique) return "Historique du miroir";
+    if (page == PageOmbres) return "Ombres simulées du miroir";
     return QString();
 }
 

@@ -93,6 +93,9 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     void FixeTexteStatut(const std::string& texte) override;
     Canvas* DebuteImpression() override;
     void TermineImpression() override;
+    Canvas* DebuteImpressionFormat(const FormatImpression& format) override;
+    bool NouvelleFeuille() override;
+    void FixeReglage(Controle controle, const Reglage& reglage) override;
 
     // GeometrieVue
     int HauteurClient() override;
@@ -133,6 +136,8 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     // Controls on the form rather than on the frame.
     bool SurLaFiche(Controle controle) const { return controle != Controle::BoutonAnnuler; }
     void PlaceBarres();
+    // The shadows' setting boxes, hidden until their page shows them.
+    void CreeReglages();
     void RedimensionneGraphe(Controle controle, int largeur, int hauteur);
     void BarreActionnee(Sens sens, int action);
     // The memo's text as the program keeps it, with CR LF line breaks.

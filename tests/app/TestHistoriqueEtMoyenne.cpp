@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvo::test {
 namespace {
@@ -26,10 +27,12 @@ std::string Fichier(const std::vector<SerieFichier>& series) {
     auto nombre = [&ligne](double v) { ligne(TexteFichier(v)); };
     ligne("tarvo 2.5.3");
     ligne("\"Essai\"");
-    for (const double v : {200.0, 1200.0, 25.0, -1.0, 0.0}) nombre(v);
+    for (const double v : {200.0, 1200.0, 25.0, -1.0, 0.0})
+        nombre(v);
     nombre(4);
     const double rayons[] = {45, 65, 83, 100};
-    for (const double r : rayons) nombre(r);
+    for (const double r : rayons)
+        nombre(r);
     for (std::size_t s = 0; s < series.size(); ++s) {
         nombre(46000.0 + static_cast<double>(s));
         nombre(series[s].Diametre);
@@ -196,6 +199,48 @@ TEST_F(HistoriqueEtMoyenne, LaMoyenneMontreeNeChangeRienJusquAEtreEnregistree) {
         ParcourtSeries(avant, [&](const Document& s) { d.push_back(s); });
         return d[0].Lectures;
     }());
+}
+
+// The shadows' settings reach the page (a value that is no number changes nothing); the mask
+// goes to the printer, or says why it cannot be drawn without asking for one.
+TEST_F(HistoriqueEtMoyenne, OmbresReglablesEtMasqueImprime) {
+    Ouvre({{3}, {3}});
+    ExecuteAction(p, A::Ombres);
+    EXPECT_EQ(p.Etat.PageCourante, "Ombres");
+    const struct {
+        Controle Boite;
+        double Valeur;
+        const char* Texte;
+    } reglages[] = {
+        {Controle::ReglageZone, 2, "Couteau au centre de courbure de la zone 2"},
+        {Controle::ReglageLignes, 50,
+         "Réseau de 50 traits par pouce, 2,0 mm en deçà du centre de courbure"},
+        {Controle::ReglageDecalage, std::nan(""), nullptr},
+        {Controle::ReglageDecalage, 3.5,
+         "Réseau de 50 traits par pouce, 3,5 mm au-delà du centre de courbure"},
+    };
+    for (const auto& r : reglages) {
+        Textes();
+        ReglageOmbres(p, r.Boite, r.Valeur);
+        const auto textes = Textes();
+        if (r.Texte == nullptr) {
+            EXPECT_TRUE(textes.empty());
+            EXPECT_EQ(p.Pages.Ombres.Decalage, 2);
+            continue;
+        }
+        EXPECT_NE(std::find(textes.begin(), textes.end(), r.Texte), textes.end()) << r.Texte;
+    }
+
+    ExecuteAction(p, A::MasqueCouder);
+    EXPECT_EQ(banc.surface.DialoguesImpression, 1);
+    EXPECT_TRUE(banc.dialogues.Messages.empty());
+    p.Doc.Zones[2][RayonExterieur] = 30;
+    ExecuteAction(p, A::MasqueCouder);
+    EXPECT_EQ(banc.surface.DialoguesImpression, 1);
+    ASSERT_EQ(banc.dialogues.Messages.size(), 1u);
+    EXPECT_EQ(banc.dialogues.Messages[0].Texte,
+              "Le masque de Couder ne peut pas être dessiné : Les rayons des zones doivent "
+              "croître du bord du trou central jusqu'au bord du miroir.");
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST_F(Rendu, PagesRefusees) {
     EXPECT_FALSE(r.Reussi);
     EXPECT_EQ(r.Message,
               "Page inconnue : « accueil » (caracteristiques, feuille, mesures, nouvellesmesures, "
-              "editionmesures, bulletin, analyse ou historique).");
+              "editionmesures, bulletin, analyse, historique, ombres ou masque).");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Chemin("a.png"))));
     r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Png,
                             "/dossier/absent/p.png");
@@ -141,6 +141,43 @@ TEST_F(Rendu, PagesRefusees) {
     r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Pdf,
                             "/dossier/absent/p.pdf");
     EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PDF « /dossier/absent/p.pdf ».");
+}
+
+// The mask: paper only, on a sheet of its exact size in points; a mirror that has none writes
+// nothing and says why.
+TEST_F(Rendu, MasqueATailleReelle) {
+    const struct {
+        const char* Nom;
+        double Diametre;
+        FormatRendu Format;
+        const char* MediaBox; // none: refused
+        std::string Message;
+    } cas[] = {
+        {"200 mm", 200, FormatRendu::Pdf, "/MediaBox [0 0 842.000000 1191.000000]", ""},
+        {"120 mm", 120, FormatRendu::Pdf, "/MediaBox [0 0 595.000000 842.000000]", ""},
+        {"en PNG", 200, FormatRendu::Png, nullptr,
+         "Le masque de Couder ne se dessine qu'en PDF (--pdf), à taille réelle."},
+        {"sans diamètre", 0, FormatRendu::Pdf, nullptr,
+         "Le masque de Couder ne peut pas être dessiné : Le diamètre de la série et ses zones ne "
+         "décrivent pas de masque."},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        doc.DiametreSerie = c.Diametre;
+        for (int i = 1; i <= 3; ++i)
+            doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = c.Diametre / 8 * i;
+        const std::string sortie = Chemin(c.Nom);
+        const ResultatRendu r = RendPageSansFenetre(doc, systeme, "masque", c.Format, sortie);
+        EXPECT_EQ(r.Reussi, c.MediaBox != nullptr);
+        EXPECT_EQ(r.Message, c.Message);
+        QFile pdf(QString::fromStdString(sortie));
+        if (!c.MediaBox) {
+            EXPECT_FALSE(pdf.exists());
+            continue;
+        }
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(pdf.readAll().contains(c.MediaBox));
+    }
 }
 
 } // namespace

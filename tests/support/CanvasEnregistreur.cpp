@@ -67,6 +67,15 @@ void CanvasEnregistreur::FixePixel(int x, int y, Couleur couleur) {
     Traces.push_back(std::move(t));
 }
 
+void CanvasEnregistreur::DessineImageGris(int gauche, int haut, int droite, int bas, int largeur,
+                                          int hauteur, const std::uint8_t* gris) {
+    Trace t = Nouvelle(Trace::Genre::Image, gauche, haut, droite, bas);
+    t.LargeurImage = largeur;
+    t.HauteurImage = hauteur;
+    t.Gris.assign(gris, gris + static_cast<std::ptrdiff_t>(largeur) * hauteur);
+    Traces.push_back(std::move(t));
+}
+
 const Trace* CanvasEnregistreur::Texte(std::string_view texte) const {
     for (const Trace& t : Traces)
         if (t.Type == Trace::Genre::Texte && t.Texte == texte) return &t;

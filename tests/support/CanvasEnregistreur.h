@@ -10,7 +10,7 @@ namespace tarvo::test {
 
 // One drawing operation with the settings it was made with.
 struct Trace {
-    enum class Genre { Texte, Rectangle, Remplissage, Ellipse, Ligne, Pixel };
+    enum class Genre { Texte, Rectangle, Remplissage, Ellipse, Ligne, Pixel, Image };
     Genre Type = Genre::Texte;
     int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     std::string Texte;
@@ -18,6 +18,9 @@ struct Trace {
     Plume PlumeUtilisee;
     Brosse BrosseUtilisee;
     Couleur CouleurPixel;
+    // A picture's size and values.
+    int LargeurImage = 0, HauteurImage = 0;
+    std::vector<std::uint8_t> Gris;
 };
 
 // A canvas that records what is drawn, with fixed metrics so that positions can be
@@ -44,6 +47,8 @@ class CanvasEnregistreur : public Canvas {
     void RemplitRectangle(int gauche, int haut, int droite, int bas) override;
     void Ellipse(int gauche, int haut, int droite, int bas) override;
     void FixePixel(int x, int y, Couleur couleur) override;
+    void DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,
+                          const std::uint8_t* gris) override;
 
     // Metrics of the current font.
     int HauteurCellule() const;

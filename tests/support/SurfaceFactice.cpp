@@ -62,3 +62,37 @@ Canvas* SurfaceFactice::DebuteImpression() {
 }
 
 } // namespace tarvo::test
+
+namespace tarvo::test {
+
+namespace {
+
+int Pixels(double mm, int ppp) {
+    return static_cast<int>(mm * ppp / 25.4 + 0.5);
+}
+
+} // namespace
+
+Canvas* SurfaceFactice::DebuteImpressionFormat(const FormatImpression& format) {
+    Journal.push_back("DebuteImpressionFormat");
+    if (!ImpressionAcceptee) return nullptr;
+    Format = format;
+    Feuilles.clear();
+    Feuilles.push_back(std::make_unique<CanvasEnregistreur>(
+        Pixels(format.LargeurMm, format.PointsParPouce),
+        Pixels(format.HauteurMm, format.PointsParPouce), format.PointsParPouce));
+    return Feuilles.back().get();
+}
+
+bool SurfaceFactice::NouvelleFeuille() {
+    if (Feuilles.empty()) return false;
+    Journal.push_back("NouvelleFeuille");
+    // The drawer keeps drawing on the same canvas: what it drew so far becomes a sheet of its
+    // own, kept before it, and the canvas starts blank.
+    auto feuille = std::make_unique<CanvasEnregistreur>(*Feuilles.back());
+    Feuilles.back()->Traces.clear();
+    Feuilles.insert(Feuilles.end() - 1, std::move(feuille));
+    return true;
+}
+
+} // namespace tarvo::test

@@ -65,12 +65,20 @@ class SurfaceFactice : public Surface {
     void FermeAides() override { Journal.push_back("FermeAides"); }
     Canvas* DebuteImpression() override;
     void TermineImpression() override { Journal.push_back("TermineImpression"); }
+    // A sheet of the exact size asked, at its resolution; each new sheet a canvas of its own.
+    Canvas* DebuteImpressionFormat(const FormatImpression& format) override;
+    bool NouvelleFeuille() override;
+    void FixeReglage(Controle c, const Reglage& r) override { Reglages[c] = r; }
 
     CanvasEnregistreur Ecran{1000, 1000, 96};
     // The graph images `Dessin`, `Dessin2` and `DessinF`, at the size of their control.
     std::map<Controle, CanvasEnregistreur> Images;
     // Made at each accepted print dialog.
     std::unique_ptr<CanvasEnregistreur> Papier;
+    // The sheets of a job of a given format, in order, and that format.
+    std::vector<std::unique_ptr<CanvasEnregistreur>> Feuilles;
+    FormatImpression Format;
+    std::map<Controle, Reglage> Reglages;
     // The answer to the next print dialogs.
     bool ImpressionAcceptee = true;
     // Run when a radio button that was unchecked gets checked (its click behaviour).

@@ -336,6 +336,8 @@ void SessionAleatoire::Commande() {
                                                        {Action::Historique, 2},
                                                        {Action::MoyenneSeries, 2},
                                                        {Action::EnregistreMoyenne, 1},
+                                                       {Action::Ombres, 2},
+                                                       {Action::MasqueCouder, 1},
                                                        {Action::Mesures, 3},
                                                        {Action::Feuille_Travail, 3},
                                                        {Action::EditeCaracteristiques1, 2},

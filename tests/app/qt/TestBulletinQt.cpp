@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QTimer>
 #include <QKeyEvent>
@@ -226,6 +227,48 @@ TEST_F(BulletinQt, HistoriqueAuClavierEtMoyenneChoisieDansLaListe) {
     EXPECT_EQ(p.Moyenne->Calcul.Sources, (std::vector<int>{1, 3}));
     EXPECT_EQ(p.Etat.PageCourante, "Bulletin");
     EXPECT_TRUE(fenetre->ActionQt(Action::EnregistreMoyenne)->isEnabled());
+}
+
+// The shadows' settings from the keyboard: each box named for a screen reader, taking the
+// focus, its typed value committed at Enter and its arrows at once, each redrawing the page.
+TEST_F(BulletinQt, OmbresReglablesAuClavier) {
+    fenetre->ActionQt(Action::Ombres)->trigger();
+    ASSERT_EQ(p().Etat.PageCourante, "Ombres");
+    EXPECT_TRUE(fenetre->BoutonQt(Bouton::ToolOmbres)->isChecked());
+    auto boite = [this](const char* nom) {
+        for (auto* b : zone().Fiche->findChildren<QDoubleSpinBox*>())
+            if (b->accessibleName() == nom) return b;
+        return static_cast<QDoubleSpinBox*>(nullptr);
+    };
+    QDoubleSpinBox* zoneCouteau = boite("Zone du couteau");
+    QDoubleSpinBox* lignes = boite("Traits par pouce du réseau");
+    ASSERT_TRUE(zoneCouteau && lignes && boite("Décalage du réseau"));
+    EXPECT_TRUE(lignes->isVisible());
+    EXPECT_EQ(lignes->focusPolicy(), Qt::StrongFocus);
+    const int zoneAvant = static_cast<int>(zoneCouteau->value());
+
+    QImage avant = zone().Fenetre->grab().toImage();
+    lignes->setFocus();
+    lignes->selectAll();
+    for (const char* touche : {"5", "0"}) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, touche);
+        QApplication::sendEvent(lignes, &e);
+    }
+    EXPECT_EQ(p().Pages.Ombres.LignesParPouce, 100); // not before Enter
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(lignes, &entree);
+    EXPECT_EQ(p().Pages.Ombres.LignesParPouce, 50);
+    EXPECT_NE(zone().Fenetre->grab().toImage(), avant);
+
+    avant = zone().Fenetre->grab().toImage();
+    QKeyEvent bas(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(zoneCouteau, &bas);
+    EXPECT_EQ(p().Pages.Ombres.Zone, zoneAvant - 1);
+    EXPECT_NE(zone().Fenetre->grab().toImage(), avant);
+
+    // Another page hides them.
+    fenetre->ActionQt(Action::BulletinDeControle)->trigger();
+    EXPECT_FALSE(lignes->isVisible());
 }
 
 } // namespace

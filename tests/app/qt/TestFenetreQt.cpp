@@ -62,17 +62,18 @@ TEST_F(FenetreQt, MenusLibellesRaccourcisEtIndications) {
     EXPECT_EQ(menus[3]->statusTip(), "Rubriques d'aide");
 
     using V = std::vector<std::string>;
-    EXPECT_EQ(Elements(menus[0]->menu()),
-              (V{"&Nouveau|Ctrl+N", "&Ouvrir|Ctrl+O", "&Enregistrer|Ctrl+S",
-                 "Enregistrer &sous...|", "-", "&Imprimer|Ctrl+I", "-", "-", "&Quitter|Ctrl+Q"}));
+    EXPECT_EQ(
+        Elements(menus[0]->menu()),
+        (V{"&Nouveau|Ctrl+N", "&Ouvrir|Ctrl+O", "&Enregistrer|Ctrl+S", "Enregistrer &sous...|", "-",
+           "&Imprimer|Ctrl+I", "Imprimer le &masque de Couder…|", "-", "-", "&Quitter|Ctrl+Q"}));
     EXPECT_EQ(Elements(menus[1]->menu()),
               (V{"Cou&per|Ctrl+X", "&Copier|Ctrl+C", "Co&ller|Ctrl+V"}));
-    EXPECT_EQ(Elements(menus[2]->menu()),
-              (V{"Caractéristiques|Ctrl+K", "Feuille de travail|Ctrl+T", "-", "Mesures|",
-                 "Nouvelles mesures|", "&Edition des mesures|Ctrl+M", "-",
-                 "&Bulletin de contrôle|Ctrl+B", "A&nalyse du miroir|Ctrl+R",
-                 "&Historique du miroir|Ctrl+H", "-", "&Moyenne des séries…|",
-                 "Enregistrer comme nouvelle série|"}));
+    EXPECT_EQ(
+        Elements(menus[2]->menu()),
+        (V{"Caractéristiques|Ctrl+K", "Feuille de travail|Ctrl+T", "-", "Mesures|",
+           "Nouvelles mesures|", "&Edition des mesures|Ctrl+M", "-", "&Bulletin de contrôle|Ctrl+B",
+           "A&nalyse du miroir|Ctrl+R", "&Historique du miroir|Ctrl+H", "&Ombres simulées|Ctrl+J",
+           "-", "&Moyenne des séries…|", "Enregistrer comme nouvelle série|"}));
     EXPECT_EQ(Elements(menus[3]->menu()), (V{"&Aide|F1", "&A propos...|"}));
 
     // Hints: the short part as tooltip, the long part in the status bar.
@@ -117,6 +118,7 @@ TEST_F(FenetreQt, BarreDOutilsDansLOrdreAvecSesImages) {
                                                "Bulletin de contrôle",
                                                "Analyse du miroir",
                                                "Historique du miroir",
+                                               "Ombres simulées",
                                                "-",
                                                "Aide"}));
     for (int n = 0; n < NombreImages; ++n)

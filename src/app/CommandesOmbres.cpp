@@ -1,0 +1,47 @@
+#include "app/Commandes.h"
+#include "app/Programme.h"
+#include "optics/MasqueCouder.h"
+#include "pages/PageMasque.h"
+
+#include <cmath>
+
+namespace tarvo {
+
+void OmbresExecute(Programme& p) {
+    if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
+    p.Etat.PageCourante = PageOmbres;
+    AffichePage(p);
+}
+
+void ReglageOmbres(Programme& p, Controle reglage, double valeur) {
+    if (!std::isfinite(valeur)) return;
+    auto& r = p.Pages.Ombres;
+    switch (reglage) {
+    case Controle::ReglageZone:
+        r.Zone = static_cast<int>(std::lround(valeur));
+        break;
+    case Controle::ReglageLignes:
+        r.LignesParPouce = valeur;
+        break;
+    case Controle::ReglageDecalage:
+        r.Decalage = valeur;
+        break;
+    default:
+        return;
+    }
+    if (p.Etat.PageCourante == PageOmbres) AffichePage(p);
+}
+
+void MasqueCouderExecute(Programme& p) {
+    if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
+    const ResultatMasque masque = CalculeMasque(p.Doc);
+    if (!masque.Masque) {
+        p.services.dialogues.Message("Le masque de Couder ne peut pas être dessiné : " +
+                                     masque.Motif);
+        return;
+    }
+    ContextePage contexte = p.Contexte();
+    ImprimeMasque(contexte, *masque.Masque);
+}
+
+} // namespace tarvo
