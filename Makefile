@@ -5,7 +5,7 @@
 # dpkg-dev makes the Debian package; the desktop's own tools check the installed tree.
 PAQUETS := cmake make g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
            libbenchmark-dev fonts-liberation dpkg-dev desktop-file-utils appstream \
-           shared-mime-info libxml2-utils
+           shared-mime-info libxml2-utils qt6-tools-dev qt6-l10n-tools
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CONFIG := cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON

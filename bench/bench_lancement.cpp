@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     arguments.insert(arguments.begin() + 1, document.data());
     arguments.push_back(nullptr);
     int n = static_cast<int>(arguments.size()) - 1;
-    return tarvo::LanceFenetre(n, arguments.data(), [](tarvo::FenetrePrincipale& fenetre) {
+    return tarvo::LanceFenetre(n, arguments.data(), tarvo::Langue::Francais,
+                               [](tarvo::FenetrePrincipale& fenetre) {
         const QPixmap page = fenetre.Zone().Fenetre->grab();
         std::cout << "page " << page.width() << "x" << page.height() << ", series "
                   << fenetre.Prog().Doc.NombreSeries << ", memoire_max_ko " << MemoireMaximale()

@@ -1,3 +1,4 @@
+#include "app/Langue.h"
 #include "app/MoyenneEnCours.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/LigneCommande.h"
@@ -9,6 +10,9 @@
 #include "shell/Application.h"
 #include "shell/RenduSansFenetre.h"
 #include "shell/SystemeQt.h"
+#include "shell/Traducteur.h"
+
+#include <QtGlobal>
 
 #include <cstdlib>
 #include <iostream>
@@ -18,13 +22,13 @@
 namespace {
 
 // tarvo --pdf / --png: a page of a document drawn without a window.
-int RendPage(const tarvo::OptionsCli& options) {
+int RendPage(const tarvo::OptionsCli& options, const tarvo::Traducteur& traducteur) {
     if (!tarvo::IdentifiantPage(options.Page)) {
         std::cerr << "tarvo : page inconnue : " << options.Page << "\n" << tarvo::UsageCli();
         return 2;
     }
     tarvo::FichiersPosix fichiers;
-    tarvo::SystemeQt systeme;
+    tarvo::SystemeQt systeme(&traducteur);
     tarvo::DialoguesEnregistres dialogues;
     tarvo::Document doc;
     const bool ouvert = tarvo::OuvreDocumentSansFenetre(doc, options.Fichier, systeme.Aujourdhui(),
@@ -71,10 +75,38 @@ bool AffichageDisponible() {
     return false;
 }
 
+// Qt's own diagnostics that only repeat what the program says in its own words, or that the
+// headless runs do not concern: the runtime folder of a session without one, a painter that
+// could not begin on a file that cannot be written. Everything else goes through.
+void FiltreDiagnostics(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    for (const char* debut : {"QStandardPaths: XDG_RUNTIME_DIR not set", "QPainter::begin",
+                              "QPainter::end", "QPainter::setRenderHint", "QPainter::save",
+                              "QPainter::restore"})
+        if (message.startsWith(QLatin1String(debut))) return;
+    qt_message_output(type, contexte, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const tarvo::ChoixLangue langue =
+        tarvo::ChoisitLangue(std::vector<std::string>(argv + 1, argv + argc), std::getenv("LC_ALL"),
+                             std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    const std::vector<std::string>& arguments = langue.Arguments;
+    if (!langue.Erreur.empty()) {
+        std::cerr << "tarvo : " << langue.Erreur << "\n" << tarvo::UsageCli();
+        return 2;
+    }
+    for (const std::string& a : arguments) {
+        if (a == "--help" || a == "-h") {
+            std::cout << tarvo::UsageCli();
+            return 0;
+        }
+        if (a == "--version" || a == "-V") {
+            std::cout << "tarvo " << TARVO_VERSION << "\n";
+            return 0;
+        }
+    }
     const tarvo::AnalyseCli analyse = tarvo::AnalyseLigneCommande(arguments);
     if (!analyse.SansFenetre) {
         if (!AffichageDisponible()) {
@@ -83,17 +115,34 @@ int main(int argc, char* argv[]) {
                       << tarvo::UsageCli();
             return 1;
         }
-        return tarvo::LanceFenetre(argc, argv);
+        // The window's arguments without the language option.
+        std::vector<std::string> restes{argv[0]};
+        restes.insert(restes.end(), arguments.begin(), arguments.end());
+        std::vector<char*> pointeurs;
+        for (std::string& r : restes) pointeurs.push_back(r.data());
+        pointeurs.push_back(nullptr);
+        int n = static_cast<int>(restes.size());
+        return tarvo::LanceFenetre(n, pointeurs.data(), langue.Choisie);
     }
+    qInstallMessageHandler(FiltreDiagnostics);
     if (!analyse.Options) {
         std::cerr << "tarvo : " << analyse.Erreur << "\n" << tarvo::UsageCli();
         return 2;
     }
+    const tarvo::Traducteur traducteur(langue.Choisie);
+    tarvo::FichiersPosix fichiers;
+    tarvo::SystemePosix posix;
+    const tarvo::RefusCli refus =
+        tarvo::VerifieDocument(*analyse.Options, fichiers, posix.Aujourdhui());
+    if (refus.Code != 0) {
+        std::cerr << "tarvo : " << refus.Message << "\n";
+        if (refus.Code == 2) std::cerr << tarvo::UsageCli();
+        return refus.Code;
+    }
     const auto mode = analyse.Options->ModeCli;
     if (mode == tarvo::OptionsCli::Mode::Pdf || mode == tarvo::OptionsCli::Mode::Png)
-        return RendPage(*analyse.Options);
-    tarvo::FichiersPosix fichiers;
-    tarvo::SystemePosix systeme;
+        return RendPage(*analyse.Options, traducteur);
+    tarvo::SystemeTraduit systeme(posix, traducteur);
     tarvo::ContexteCli contexte{fichiers, systeme, std::cout, std::cerr};
     return tarvo::ExecuteCommande(*analyse.Options, contexte);
 }

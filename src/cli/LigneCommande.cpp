@@ -1,6 +1,10 @@
 #include "cli/LigneCommande.h"
 
 #include "cli/Commandes.h"
+#include "cli/DialoguesEnregistres.h"
+#include "cli/Ouverture.h"
+#include "document/Document.h"
+#include "platform/Fichiers.h"
 #include "pages/IdentifiantsPages.h"
 
 #include <charconv>
@@ -53,7 +57,9 @@ std::string UsageCli() {
            "  (--pdf et --png prennent aussi --moyenne 2,3,5 pour les pages bulletin, analyse\n"
            "  et historique)\n"
            "  tarvo --png SORTIE.png --page ombres [--zone N] [--lpi N] [--decalage MM] FICHIER\n"
-           "  tarvo --pdf SORTIE.pdf --page masque FICHIER     masque de Couder à taille réelle\n";
+           "  tarvo --pdf SORTIE.pdf --page masque FICHIER     masque de Couder à taille réelle\n"
+           "  tarvo --help | --version                         cet usage, la version\n"
+           "  (--langue fr|en choisit la langue ; sinon LANG, LC_MESSAGES ou LC_ALL)\n";
 }
 
 AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
@@ -145,6 +151,7 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
     } else {
         if (restes.empty()) return erreur("il manque le nom du document");
         // A path with blanks may arrive split in several arguments.
+        o.Documents = restes;
         o.Fichier = restes.front();
         for (std::size_t i = 1; i < restes.size(); ++i)
             o.Fichier += " " + restes[i];
@@ -169,6 +176,33 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         return erreur("--moyenne ne va qu'avec --json, --csv, --pdf et --png");
     analyse.Options = o;
     return analyse;
+}
+
+RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, double aujourdhui) {
+    if (options.ModeCli == OptionsCli::Mode::Zones) return {};
+    if (options.Documents.size() > 1 && fichiers.Nature(options.Fichier) == NatureChemin::Absent) {
+        std::string noms;
+        for (const std::string& d : options.Documents) noms += (noms.empty() ? "" : ", ") + d;
+        return {2, "un seul document à la fois (" + std::to_string(options.Documents.size()) +
+                       " donnés : " + noms + ")"};
+    }
+    switch (fichiers.Nature(options.Fichier)) {
+    case NatureChemin::Dossier: return {1, "« " + options.Fichier + " » est un dossier, pas un document"};
+    case NatureChemin::Illisible: return {1, "« " + options.Fichier + " » : lecture refusée"};
+    case NatureChemin::Absent:
+    case NatureChemin::Fichier: break;
+    }
+    if (!options.Serie) return {};
+    Document doc;
+    DialoguesEnregistres dialogues;
+    if (!OuvreDocumentSansFenetre(doc, options.Fichier, aujourdhui, std::nullopt, fichiers,
+                                  dialogues))
+        return {};
+    if (*options.Serie <= doc.NombreSeries) return {};
+    const std::string series = doc.NombreSeries == 0   ? "aucune série"
+                               : doc.NombreSeries == 1 ? "qu'une série"
+                                                       : "que " + std::to_string(doc.NombreSeries) + " séries";
+    return {1, "--series " + std::to_string(*options.Serie) + " : le document n'a " + series};
 }
 
 int ExecuteCommande(const OptionsCli& options, ContexteCli& contexte) {

@@ -15,6 +15,8 @@ struct OptionsCli {
     enum class Mode { Json, EnregistreSous, Zones, Csv, Pdf, Png };
     Mode ModeCli = Mode::Json;
     std::string Fichier;      // the document
+    // The arguments that name it (more than one: a path with blanks split, or an error).
+    std::vector<std::string> Documents;
     std::string Sortie;       // OUT of --save-as, --pdf, --png
     std::optional<int> Serie; // --series N
     bool Ecrase = false;      // --overwrite
@@ -40,6 +42,17 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments);
 
 // Usage text of the headless command line.
 std::string UsageCli();
+
+// Why the command cannot go on with the document the line names, before it runs: several
+// documents (exit 2; a path with blanks split in several arguments is taken whole when that
+// file exists), a folder, a file that may not be read, a series past the document's last
+// (exit 1). Code 0: it may go on. A missing file is left to the command, which says so as
+// the Open command does.
+struct RefusCli {
+    int Code = 0;
+    std::string Message;
+};
+RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, double aujourdhui);
 
 struct ContexteCli {
     Fichiers& fichiers;

@@ -6,6 +6,9 @@
 
 namespace tarvo {
 
+// What a path names, for the messages that say why a document cannot be opened.
+enum class NatureChemin { Absent, Fichier, Dossier, Illisible };
+
 // The file system as the document code needs it. Every operation reports its success;
 // none throws.
 class Fichiers {
@@ -20,6 +23,10 @@ public:
     virtual bool Supprime(const std::string& chemin) = 0;
     // Renames a file; fails rather than replace an existing destination.
     virtual bool Renomme(const std::string& ancien, const std::string& nouveau) = 0;
+    // A file, a folder, something that exists but may not be read, or nothing.
+    virtual NatureChemin Nature(const std::string& chemin) {
+        return Existe(chemin) ? NatureChemin::Fichier : NatureChemin::Absent;
+    }
 };
 
 } // namespace tarvo

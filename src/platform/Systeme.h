@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
@@ -20,6 +21,12 @@ public:
     virtual std::string DateCourte(double jour) = 0;
     virtual int LargeurEcran() = 0;
     virtual int HauteurEcran() = 0;
+    // A text of the interface in the user's language: French, the program's own, is the
+    // text itself. `contexte` groups the texts of one part of the program in the catalogue.
+    virtual std::string Traduit(std::string_view contexte, std::string_view texte) {
+        static_cast<void>(contexte);
+        return std::string(texte);
+    }
 };
 
 } // namespace tarvo

@@ -79,6 +79,14 @@ bool FichiersPosix::Existe(const std::string& chemin) {
     return !nom.empty() && ::stat(nom.c_str(), &etat) == 0;
 }
 
+NatureChemin FichiersPosix::Nature(const std::string& chemin) {
+    const std::string nom = CheminSysteme(chemin);
+    struct stat etat {};
+    if (nom.empty() || ::stat(nom.c_str(), &etat) != 0) return NatureChemin::Absent;
+    if (S_ISDIR(etat.st_mode)) return NatureChemin::Dossier;
+    return ::access(nom.c_str(), R_OK) == 0 ? NatureChemin::Fichier : NatureChemin::Illisible;
+}
+
 bool FichiersPosix::Supprime(const std::string& chemin) {
     const std::string nom = CheminSysteme(chemin);
     if (nom.empty() || ::unlink(nom.c_str()) != 0) return false;

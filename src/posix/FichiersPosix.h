@@ -14,6 +14,7 @@ public:
     std::optional<std::string> Lit(const std::string& chemin) override;
     bool Ecrit(const std::string& chemin, std::string_view contenu) override;
     bool Existe(const std::string& chemin) override;
+    NatureChemin Nature(const std::string& chemin) override;
     bool Supprime(const std::string& chemin) override;
     bool Renomme(const std::string& ancien, const std::string& nouveau) override;
 };

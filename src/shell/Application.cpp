@@ -2,6 +2,7 @@
 
 #include "app/Noms.h"
 #include "shell/FenetrePrincipale.h"
+#include "shell/Traducteur.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,8 +14,11 @@
 
 namespace tarvo {
 
-int LanceFenetre(int& argc, char** argv, const std::function<void(FenetrePrincipale&)>& affichee) {
+int LanceFenetre(int& argc, char** argv, Langue langue,
+                 const std::function<void(FenetrePrincipale&)>& affichee) {
     QApplication application(argc, argv);
+    Traducteur traducteur(langue);
+    traducteur.Installe(application);
     QApplication::setApplicationName("Tarvo");
     // The desktop matches the window with its entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName("fr.tarvo.Tarvo");
@@ -26,7 +30,7 @@ int LanceFenetre(int& argc, char** argv, const std::function<void(FenetrePrincip
     // Qt has taken its own options out of the arguments; the rest name the document.
     const std::vector<std::string> arguments = ArgumentsAbsolus(
         std::vector<std::string>(argv + 1, argv + argc), QDir::currentPath().toStdString());
-    FenetrePrincipale fenetre;
+    FenetrePrincipale fenetre(&traducteur);
     fenetre.Demarre(arguments);
     fenetre.show();
     if (affichee) QTimer::singleShot(0, &fenetre, [&fenetre, &affichee] { affichee(fenetre); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Langue.h"
+
 #include <functional>
 
 namespace tarvo {
@@ -9,7 +11,8 @@ class FenetrePrincipale;
 // Runs the windowed program: the Qt application, the main window started on the document
 // named by the remaining arguments, the event loop. Returns the exit status. `affichee`, when
 // given, runs once the window is shown, in the event loop (the start-up measures use it).
-int LanceFenetre(int& argc, char** argv,
+// The interface speaks `langue`.
+int LanceFenetre(int& argc, char** argv, Langue langue = Langue::Francais,
                  const std::function<void(FenetrePrincipale&)>& affichee = {});
 
 } // namespace tarvo

@@ -37,7 +37,8 @@ bool BoutonDePage(Bouton b) {
 
 } // namespace
 
-FenetrePrincipale::FenetrePrincipale() : Dialogues_(this) {
+FenetrePrincipale::FenetrePrincipale(const Traducteur* traducteur)
+    : Dialogues_(this), Systeme_(traducteur) {
     setWindowTitle("Tarvo[*]");
     setWindowIcon(QIcon(QPixmap::fromImage(
         DessineLogo().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation))));

@@ -23,6 +23,7 @@ namespace tarvo {
 
 class BoiteAPropos;
 class CalculsQt;
+class Traducteur;
 class FenetreAide;
 class Programme;
 class ZonePage;
@@ -36,8 +37,11 @@ class FenetrePrincipale final : public QMainWindow,
                                 public ObservateurActions {
     Q_OBJECT
   public:
-    FenetrePrincipale();
+    // The interface in the language of `traducteur` (none: French).
+    explicit FenetrePrincipale(const Traducteur* traducteur = nullptr);
     ~FenetrePrincipale() override;
+    // The system of the window, whose `Traduit` gives the interface's texts.
+    Systeme& SystemeFenetre() { return Systeme_; }
 
     // Start-up (`FormCreate`) with the arguments of the command line.
     void Demarre(const std::vector<std::string>& arguments);

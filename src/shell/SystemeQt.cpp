@@ -1,6 +1,7 @@
 #include "shell/SystemeQt.h"
 
 #include "document/Dates.h"
+#include "shell/Traducteur.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -78,6 +79,14 @@ int SystemeQt::LargeurEcran() {
 
 int SystemeQt::HauteurEcran() {
     return TailleEcran().height();
+}
+
+std::string SystemeQt::Traduit(std::string_view contexte, std::string_view texte) {
+    return traducteur_ ? traducteur_->Traduit(contexte, texte) : std::string(texte);
+}
+
+std::string SystemeTraduit::Traduit(std::string_view contexte, std::string_view texte) {
+    return traducteur_.Traduit(contexte, texte);
 }
 
 } // namespace tarvo
