@@ -27,6 +27,8 @@ public:
         static_cast<void>(contexte);
         return std::string(texte);
     }
+    // The language of those texts: "fr" or "en" (the help has a folder for each but French).
+    virtual std::string CodeLangue() { return "fr"; }
 };
 
 } // namespace tarvo

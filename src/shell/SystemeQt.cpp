@@ -85,6 +85,14 @@ std::string SystemeQt::Traduit(std::string_view contexte, std::string_view texte
     return traducteur_ ? traducteur_->Traduit(contexte, texte) : std::string(texte);
 }
 
+std::string SystemeQt::CodeLangue() {
+    return traducteur_ && traducteur_->Choisie() == Langue::Anglais ? "en" : "fr";
+}
+
+std::string SystemeTraduit::CodeLangue() {
+    return traducteur_.Choisie() == Langue::Anglais ? "en" : "fr";
+}
+
 std::string SystemeTraduit::Traduit(std::string_view contexte, std::string_view texte) {
     return traducteur_.Traduit(contexte, texte);
 }

@@ -25,6 +25,7 @@ class SystemeQt final : public Systeme {
     int LargeurEcran() override;
     int HauteurEcran() override;
     std::string Traduit(std::string_view contexte, std::string_view texte) override;
+    std::string CodeLangue() override;
 
   private:
     const Traducteur* traducteur_;
@@ -43,6 +44,7 @@ class SystemeTraduit final : public Systeme {
     int LargeurEcran() override { return systeme_.LargeurEcran(); }
     int HauteurEcran() override { return systeme_.HauteurEcran(); }
     std::string Traduit(std::string_view contexte, std::string_view texte) override;
+    std::string CodeLangue() override;
 
   private:
     Systeme& systeme_;
