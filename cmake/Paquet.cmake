@@ -15,7 +15,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 "Tarvo helps the amateur telescope maker figure a concave mirror with the
 Foucault knife-edge test and a Couder zone mask: it records the
 knife-edge readings of every zone, series after series, and turns each
-series into a test report. The program's interface is in French.
+series into a test report. The program's interface is in French, with an
+English translation.
 
 Tarvo aide l'amateur qui taille un miroir de télescope à le contrôler au
 couteau de Foucault avec un écran à échancrures de Couder : il

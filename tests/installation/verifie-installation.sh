@@ -58,6 +58,22 @@ grep -q "^[0-9]*:$mime:\*\.bdc$" "$share/mime/globs2" || echec "motif *.bdc"
 grep -q "<comment>Bulletin de contrôle Tarvo</comment>" "$share/mime/$mime.xml" ||
     echec "commentaire du type $mime"
 
+# The manual pages read without a warning; the completion offers the options and the pages.
+for page in "$share/man/man1/tarvo.1" "$share/man/fr/man1/tarvo.1"; do
+    [ -f "$page" ] || echec "absent : ${page#"$racine"}"
+    avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$avertissements" ] || echec "page de manuel ${page#"$racine"} : $avertissements"
+done
+completion=$share/bash-completion/completions/tarvo
+[ -f "$completion" ] || echec "absent : ${completion#"$racine"}"
+propose() {
+    bash -c '. "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvo; echo "${COMPREPLY[*]}"' \
+        _ "$completion" "$@"
+}
+[ "$(propose tarvo --page hi)" = "historique" ] || echec "complétion de --page"
+[ "$(propose tarvo --lan)" = "--langue" ] || echec "complétion des options"
+[ "$(propose tarvo --langue e)" = "en" ] || echec "complétion de --langue"
+
 # The installed program runs: a page of the example drawn without a window.
 QT_QPA_PLATFORM=offscreen "$usr/bin/tarvo" --png "$racine/bulletin.png" --page bulletin \
     "$sources/examples/miroir-200-f6.bdc" || echec "tarvo --png"

@@ -18,6 +18,12 @@ public:
     bool Existe(const std::string& chemin) override;
     bool Supprime(const std::string& chemin) override;
     bool Renomme(const std::string& ancien, const std::string& nouveau) override;
+    // A folder, a refused file, or what the contents say.
+    NatureChemin Nature(const std::string& chemin) override {
+        const auto n = Natures.find(chemin);
+        return n != Natures.end() ? n->second : Fichiers::Nature(chemin);
+    }
+    std::map<std::string, NatureChemin> Natures;
 
     std::map<std::string, std::string> Contenus;
     // Names on which the operation fails.
