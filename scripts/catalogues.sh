@@ -1,0 +1,18 @@
+#!/bin/sh
+# Brings the English catalogues' sources up to date with the texts marked in the code: each
+# part of the program has its catalogue (translations/tarvo_en_PART.ts); new texts arrive
+# unfinished, for a translator to fill with Qt Linguist or by hand.
+#   scripts/catalogues.sh
+set -eu
+lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
+maj() {
+    catalogue=$1
+    shift
+    "$lupdate" -tr-function-alias translate+=Traduit,QT_TRANSLATE_NOOP+=TARVO_NOOP \
+        -locations none -no-obsolete -source-language fr -target-language en "$@" \
+        -ts "translations/tarvo_en_$catalogue.ts"
+}
+maj pages src/pages src/optics
+maj programme $(find src/app -name '*.cpp' ! -name Actions.cpp; find src/app -name '*.h') src/entry src/document
+maj fenetre src/shell src/app/Actions.cpp
+maj commande src/cli src/posix src/main.cpp
