@@ -12,7 +12,7 @@ namespace {
 // A system whose language marks every text of the program's messages, so that a message
 // made without the translation, or a translated text that reaches the file, shows.
 class SystemeMarque : public SystemeFixe {
-public:
+  public:
     std::string Traduit(std::string_view contexte, std::string_view texte) override {
         return contexte == "Programme" ? "EN:" + std::string(texte) : std::string(texte);
     }
@@ -49,14 +49,18 @@ TEST(Traduction, LesMessagesSontTraduitsLaOuIlsSontFaits) {
     } cas[] = {
         {"absent", [](BancMarque& b) { b.Ouvre(""); }, "EN:Fichier introuvable"},
         {"corrompu",
-         [](BancMarque& b) { b.Ouvre("tarvo 2.5.3\r\n\"X\"\r\n200\r\n1200\r\n25\r\n-1\r\n0\r\n12\r\n"); },
+         [](BancMarque& b) {
+             b.Ouvre("tarvo 2.5.3\r\n\"X\"\r\n200\r\n1200\r\n25\r\n-1\r\n0\r\n12\r\n");
+         },
          "EN:Erreur de lecture d'un fichier ( EN:Fichier corrompu )"},
         {"inconnu", [](BancMarque& b) { b.Ouvre("autre chose\r\n"); }, "EN:Mauvais fichier"},
-        {"serie", [](BancMarque& b) {
+        {"serie",
+         [](BancMarque& b) {
              b.Ouvre(DocumentDeSeries(2));
              b.programme.Doc.Modifie = true;
              SeriePrecedente(b.programme);
-         }, "EN:Il faut d'abord sauvegarder le fichier pour changer de série de mesures."},
+         },
+         "EN:Il faut d'abord sauvegarder le fichier pour changer de série de mesures."},
     };
     for (const auto& c : cas) {
         BancMarque b;
@@ -65,7 +69,8 @@ TEST(Traduction, LesMessagesSontTraduitsLaOuIlsSontFaits) {
         EXPECT_EQ(b.dialogues.Messages.back().Texte, c.Attendu) << c.Nom;
         for (const MessageAffiche& m : b.dialogues.Messages) {
             EXPECT_EQ(m.Texte.rfind("EN:", 0), 0u) << c.Nom << " : " << m.Texte;
-            EXPECT_TRUE(m.Titre.empty() || m.Titre.rfind("EN:", 0) == 0) << c.Nom << " : " << m.Titre;
+            EXPECT_TRUE(m.Titre.empty() || m.Titre.rfind("EN:", 0) == 0)
+                << c.Nom << " : " << m.Titre;
         }
     }
 }
