@@ -31,16 +31,15 @@ int RendPage(const tarvo::OptionsCli& options, const tarvo::Traducteur& traducte
     tarvo::SystemeQt systeme(&traducteur);
     tarvo::DialoguesEnregistres dialogues;
     tarvo::Document doc;
-    const bool ouvert = tarvo::OuvreDocumentSansFenetre(doc, options.Fichier, systeme.Aujourdhui(),
-                                                        options.Serie, fichiers, dialogues);
+    const bool ouvert = tarvo::OuvreDocumentSansFenetre(
+        doc, options.Fichier, systeme.Aujourdhui(), options.Serie, fichiers, dialogues, &systeme);
     for (const auto& message : dialogues.Messages)
         std::cerr << (message.Titre.empty() ? "" : message.Titre + " : ") << message.Texte << "\n";
     if (!ouvert) return 1;
     std::optional<tarvo::MoyenneEnCours> moyenne;
     if (options.Moyenne) {
-        tarvo::ChoixMoyenne choix =
-            tarvo::MoyenneDesSeries(tarvo::SeriesDuFichier(fichiers, doc.NomFichier),
-                                    *options.Moyenne, systeme.SeparateurDecimal());
+        tarvo::ChoixMoyenne choix = tarvo::MoyenneDesSeries(
+            tarvo::SeriesDuFichier(fichiers, doc.NomFichier), *options.Moyenne, systeme);
         if (!choix.Moyenne) {
             std::cerr << "tarvo : " << choix.Erreur << "\n";
             return 1;

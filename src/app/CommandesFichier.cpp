@@ -7,13 +7,15 @@
 #include "document/Lecteur.h"
 #include "document/Parametres.h"
 #include "entry/Notes.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
 namespace {
 
-constexpr const char* TitreOuvrir = "Tarvo - Ouvrir un fichier";
-constexpr const char* FiltreOuvrir = "Bulletin de contrôle *.bdc|*.bdc|Tous fichiers *.*|*.*";
+constexpr const char* TitreOuvrir = TARVO_NOOP("Programme", "Tarvo - Ouvrir un fichier");
+constexpr const char* FiltreOuvrir =
+    TARVO_NOOP("Programme", "Bulletin de contrôle *.bdc|*.bdc|Tous fichiers *.*|*.*");
 
 bool ConsulteAncienneSerie(const Document& doc) {
     return doc.SerieCourante < doc.NombreSeries;
@@ -28,7 +30,7 @@ bool RameneDerniereSerie(Programme& p) {
     if (!ConsulteAncienneSerie(doc)) return true;
     const Document garde = doc;
     doc.SerieDemandee = doc.NombreSeries;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
     if (!doc.FichierOuvert || doc.EntierIncorrect || doc.NombreIncorrect ||
         doc.SerieCourante != garde.NombreSeries) {
         doc = garde;
@@ -85,7 +87,7 @@ void TitreDocument(Programme& p) {
 // Reads the document named `NomFichier` to its last series. False when the open failed.
 bool LitDocumentOuvert(Programme& p) {
     Document& doc = p.Doc;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
     doc.NombreSeries = doc.SerieCourante;
     if (doc.FichierOuvert) {
         MajHistorique(p.Histo, doc, p.services.fenetre);
@@ -101,8 +103,9 @@ bool LitDocumentOuvert(Programme& p) {
 }
 
 void OuvreParDialogue(Programme& p) {
-    const auto choisi =
-        p.services.dialogues.ChoisitFichierAOuvrir({TitreOuvrir, "bdc", FiltreOuvrir});
+    Systeme& s = p.services.systeme;
+    const auto choisi = p.services.dialogues.ChoisitFichierAOuvrir(
+        {s.Traduit("Programme", TitreOuvrir), "bdc", s.Traduit("Programme", FiltreOuvrir)});
     if (!choisi || choisi->empty()) return;
     p.Doc.NomFichier = *choisi;
     p.Doc.NomPropose = p.Doc.NomFichier;
@@ -148,8 +151,8 @@ Reponse DemandeEnregistrer(Programme& p) {
     // The diameter and focal length of an older series shown are for viewing only: they
     // are never saved, so there is nothing to ask about.
     if (doc.Modifie || (doc.ModifieBulletin && !ConsulteAncienneSerie(doc)))
-        reponse = p.services.dialogues.Confirmation(QuestionEnregistrer(doc.NomFichier), true,
-                                                    Reponse::Oui);
+        reponse = p.services.dialogues.Confirmation(
+            QuestionEnregistrer(doc.NomFichier, &p.services.systeme), true, Reponse::Oui);
     p.Etat.ReponseEnregistrer = reponse;
     return reponse;
 }
@@ -200,7 +203,7 @@ void FileSave1Execute(Programme& p) {
     if (!p.Doc.Modifie) return;
     ValideEditeur(p);
     Enregistre(p, false);
-    MetAJourActions(p.Doc, p.Actions);
+    MetAJourActions(p.Doc, p.Actions, p.services.systeme);
     AffichePage(p);
 }
 
@@ -208,7 +211,7 @@ void FileSaveAs1Execute(Programme& p) {
     ValideEditeur(p);
     Enregistre(p, true);
     // Saved, the series commands that wait for a saved file are offered again.
-    if (p.Doc.EnregistrementReussi) MetAJourActions(p.Doc, p.Actions);
+    if (p.Doc.EnregistrementReussi) MetAJourActions(p.Doc, p.Actions, p.services.systeme);
 }
 
 bool FileExit1Execute(Programme& p) {

@@ -2,20 +2,22 @@
 #include "app/MetAJourActions.h"
 #include "app/NouvelleSerie.h"
 #include "app/Programme.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
 namespace {
 
-constexpr const char* SauvegarderAvantMoyenne =
-    "Il faut d'abord sauvegarder le fichier pour faire la moyenne de séries.";
+constexpr const char* SauvegarderAvantMoyenne = TARVO_NOOP(
+    "Programme", "Il faut d'abord sauvegarder le fichier pour faire la moyenne de séries.");
 constexpr const char* SauvegarderAvantAjout =
-    "Il faut d'abord sauvegarder le fichier pour ajouter la moyenne comme nouvelle série.";
-constexpr const char* TitreMoyenne = "Tarvo - Moyenne des séries";
-constexpr const char* TexteMoyenne =
-    "Cochez au moins deux séries à réunir. Elles doivent avoir le même diamètre, la même "
-    "focale et le même trou central : celles qui ne peuvent pas entrer dans la moyenne sont "
-    "grisées, avec la raison.";
+    TARVO_NOOP("Programme", "Il faut d'abord sauvegarder le fichier pour ajouter la moyenne "
+                            "comme nouvelle série.");
+constexpr const char* TitreMoyenne = TARVO_NOOP("Programme", "Tarvo - Moyenne des séries");
+constexpr const char* TexteMoyenne = TARVO_NOOP(
+    "Programme", "Cochez au moins deux séries à réunir. Elles doivent avoir le même diamètre, la "
+                 "même focale et le même trou central : celles qui ne peuvent pas entrer dans "
+                 "la moyenne sont grisées, avec la raison.");
 
 } // namespace
 
@@ -48,25 +50,30 @@ void QuitteMoyenne(Programme& p) {
     if (!p.Moyenne) return;
     p.Moyenne.reset();
     p.Pages.Moyenne = nullptr;
-    MetAJourActions(p.Doc, p.Actions, false);
+    MetAJourActions(p.Doc, p.Actions, p.services.systeme, false);
 }
 
 void MoyenneSeriesExecute(Programme& p) {
     if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
     Document& doc = p.Doc;
+    Systeme& systeme = p.services.systeme;
     if (doc.Modifie || doc.ModifieBulletin || doc.NomFichier.empty()) {
-        p.services.dialogues.Message(SauvegarderAvantMoyenne);
+        p.services.dialogues.Message(systeme.Traduit("Programme", SauvegarderAvantMoyenne));
         return;
     }
     // Every series as the file holds it.
     const std::vector<Document> series = SeriesDuFichier(p.services.fichiers, doc.NomFichier);
     if (series.size() < 2) {
-        p.services.dialogues.Message("Il faut au moins deux séries mesurées pour en faire la "
-                                     "moyenne.");
+        p.services.dialogues.Message(systeme.Traduit(
+            "Programme", "Il faut au moins deux séries mesurées pour en faire la moyenne."));
         return;
     }
-    const char sep = p.services.systeme.SeparateurDecimal();
-    DialogueListe liste{TitreMoyenne, TexteMoyenne, static_cast<int>(series.size()), {}, 2};
+    const char sep = systeme.SeparateurDecimal();
+    DialogueListe liste{systeme.Traduit("Programme", TitreMoyenne),
+                        systeme.Traduit("Programme", TexteMoyenne),
+                        static_cast<int>(series.size()),
+                        {},
+                        2};
     liste.Etat = [&](const std::vector<bool>& coches) {
         // The first series checked is the reference the others must agree with.
         const Document* reference = nullptr;
@@ -75,10 +82,12 @@ void MoyenneSeriesExecute(Programme& p) {
         std::vector<ElementListe> elements;
         for (const Document& s : series) {
             ElementListe e;
-            e.Libelle = "Série " + std::to_string(s.SerieCourante) + " — " +
-                        p.services.systeme.DateCourte(s.DateSerie) + " — " + LignesDeSerie(s);
-            auto motif = reference && reference != &s ? MotifIncompatible(*reference, s, sep)
-                                                      : MotifSansLigne(s);
+            e.Libelle = Remplace(systeme.Traduit("Programme", "Série %1 — %2 — %3"),
+                                 {std::to_string(s.SerieCourante), systeme.DateCourte(s.DateSerie),
+                                  LignesDeSerie(s, &systeme)});
+            auto motif = reference && reference != &s
+                             ? MotifIncompatible(*reference, s, sep, &systeme)
+                             : MotifSansLigne(s, &systeme);
             e.Actif = !motif;
             e.Motif = motif.value_or("");
             elements.push_back(std::move(e));
@@ -90,11 +99,11 @@ void MoyenneSeriesExecute(Programme& p) {
     std::vector<const Document*> sources;
     for (const int i : *choix)
         sources.push_back(&series[static_cast<std::size_t>(i)]);
-    p.Moyenne = PrepareMoyenne(sources, doc.NombreSeries);
+    p.Moyenne = PrepareMoyenne(sources, doc.NombreSeries, systeme);
     if (!PageDeSerie(p.Etat.PageCourante) && p.Etat.PageCourante != PageHistorique)
         p.Etat.PageCourante = PageBulletin;
     if (p.Etat.PageCourante == PageHistorique) p.Pages.LigneHistorique = -1;
-    MetAJourActions(doc, p.Actions, true);
+    MetAJourActions(doc, p.Actions, p.services.systeme, true);
     AffichePage(p);
 }
 
@@ -102,10 +111,12 @@ void EnregistreMoyenneExecute(Programme& p) {
     if (!p.Moyenne) return;
     Document& doc = p.Doc;
     if (doc.Modifie || doc.ModifieBulletin) {
-        p.services.dialogues.Message(SauvegarderAvantAjout);
+        p.services.dialogues.Message(
+            p.services.systeme.Traduit("Programme", SauvegarderAvantAjout));
         return;
     }
     const MoyenneDeSeries m = p.Moyenne->Calcul;
+    const std::string commentaire = p.Moyenne->CommentaireEnregistre;
     QuitteMoyenne(p);
     // A new series as the measurement command starts one, then the mean's means in it.
     EtatProgramme& etat = p.Etat;
@@ -127,10 +138,11 @@ void EnregistreMoyenneExecute(Programme& p) {
             doc.Lectures[i][1][k] = m.Serie.Lectures[i][LigneMoyennes][k];
     }
     CalculeMoyennes(doc);
-    doc.Commentaire = doc.Note = m.Serie.Note;
+    // What the file will hold: French, whatever the language of the mean's comment shown.
+    doc.Commentaire = doc.Note = commentaire;
     doc.Modifie = true;
     etat.PageCourante = PageBulletin;
-    MetAJourActions(doc, p.Actions);
+    MetAJourActions(doc, p.Actions, p.services.systeme);
     AffichePage(p);
 }
 

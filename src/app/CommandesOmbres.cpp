@@ -2,6 +2,7 @@
 #include "app/Programme.h"
 #include "optics/MasqueCouder.h"
 #include "pages/PageMasque.h"
+#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -36,8 +37,10 @@ void MasqueCouderExecute(Programme& p) {
     if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
     const ResultatMasque masque = CalculeMasque(p.Doc);
     if (!masque.Masque) {
-        p.services.dialogues.Message("Le masque de Couder ne peut pas être dessiné : " +
-                                     masque.Motif);
+        p.services.dialogues.Message(
+            Remplace(p.services.systeme.Traduit(
+                         "Programme", "Le masque de Couder ne peut pas être dessiné : %1"),
+                     {masque.Motif}));
         return;
     }
     ContextePage contexte = p.Contexte();

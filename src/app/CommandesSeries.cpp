@@ -1,13 +1,14 @@
 #include "app/Commandes.h"
 #include "app/LectureSerie.h"
 #include "app/Programme.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
 namespace {
 
-constexpr const char* SauvegarderAvantSerie =
-    "Il faut d'abord sauvegarder le fichier pour changer de série de mesures.";
+constexpr const char* SauvegarderAvantSerie = TARVO_NOOP(
+    "Programme", "Il faut d'abord sauvegarder le fichier pour changer de série de mesures.");
 
 // Browsing re-reads the file, which replaces the series in memory and clears the
 // modification flags: a change that is not saved would be lost without any question.
@@ -19,7 +20,7 @@ bool ChangementsNonEnregistres(const Document& doc) {
 
 bool PeutChangerDeSerie(Programme& p) {
     if (!ChangementsNonEnregistres(p.Doc)) return true;
-    p.services.dialogues.Message(SauvegarderAvantSerie);
+    p.services.dialogues.Message(p.services.systeme.Traduit("Programme", SauvegarderAvantSerie));
     return false;
 }
 

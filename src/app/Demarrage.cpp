@@ -40,7 +40,7 @@ void OuvreLigneCommande(Programme& p, const std::vector<std::string>& arguments)
     doc.NomPropose = NomApresSeparateur(doc.NomFichier);
     p.services.fenetre.FixeTitre("Tarvo - " + doc.NomPropose);
     doc.SerieDemandee = -1;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
     doc.NombreSeries = doc.SerieCourante;
     if (doc.FichierOuvert)
         MajHistorique(p.Histo, doc, p.services.fenetre);
@@ -62,7 +62,8 @@ void FormCreate(Programme& p, const std::vector<std::string>& arguments) {
     etat.FichierAide = DossierAideTrouve(systeme.RepertoireExecutable(), p.services.fichiers) +
                        std::string(SommaireAide);
     if (!p.services.fichiers.Existe(etat.FichierAide))
-        p.services.dialogues.Message("Le fichier d'aide est introuvable !");
+        p.services.dialogues.Message(
+            systeme.Traduit("Programme", "Le fichier d'aide est introuvable !"));
 
     etat.SeparateurDecimal = systeme.SeparateurDecimal();
 

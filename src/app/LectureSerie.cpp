@@ -2,6 +2,7 @@
 
 #include "app/Programme.h"
 #include "document/Lecteur.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
@@ -52,16 +53,20 @@ bool LitSerie(Programme& p, int serie, int nombreSeries) {
     doc.SerieDemandee = serie;
     doc.NombreSeries = nombreSeries;
     DialoguesComptes dialogues(p.services.dialogues);
-    LireDocument(doc, p.services.fichiers, dialogues);
+    LireDocument(doc, p.services.fichiers, dialogues, &p.services.systeme);
     const bool lue = dialogues.Messages == 0 && doc.FichierOuvert && !doc.EntierIncorrect &&
                      !doc.NombreIncorrect;
     if (lue && doc.SerieCourante == serie) return true;
     doc = garde;
-    if (lue)
+    if (lue) {
+        Systeme& s = p.services.systeme;
         p.services.dialogues.Avertissement(
-            TitreLecture, "Le fichier " + doc.NomFichier +
-                              " a changé depuis son ouverture : la série demandée n'a pas pu "
-                              "être lue. Rouvrez le fichier.");
+            s.Traduit("Programme", TitreLecture),
+            Remplace(s.Traduit("Programme",
+                               "Le fichier %1 a changé depuis son ouverture : la série demandée "
+                               "n'a pas pu être lue. Rouvrez le fichier."),
+                     {doc.NomFichier}));
+    }
     return false;
 }
 

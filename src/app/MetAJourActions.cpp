@@ -2,22 +2,28 @@
 
 #include "app/EtatActions.h"
 #include "document/Document.h"
+#include "document/TexteProgramme.h"
 
 namespace tarvo {
 
 namespace {
 
 constexpr const char* MesuresASauvegarder =
-    "Mesures - Il faut d'abord sauvegarder le fichier|"
-    "Afficher les mesures - Il faut d'abord sauvegarder le fichier";
+    TARVO_NOOP("Programme", "Mesures - Il faut d'abord sauvegarder le fichier|"
+                            "Afficher les mesures - Il faut d'abord sauvegarder le fichier");
 constexpr const char* NouvellesASauvegarder =
-    "Nouvelles mesures - Il faut d'abord sauvegarder le fichier|"
-    "Saisie des nouvelles mesures - Il faut d'abord sauvegarder le fichier";
+    TARVO_NOOP("Programme", "Nouvelles mesures - Il faut d'abord sauvegarder le fichier|"
+                            "Saisie des nouvelles mesures - Il faut d'abord sauvegarder le "
+                            "fichier");
+constexpr const char* MesuresDisponibles = TARVO_NOOP("Programme", "Mesures|Afficher les mesures");
+constexpr const char* NouvellesDisponibles =
+    TARVO_NOOP("Programme", "Nouvelles mesures|Saisie des nouvelles mesures");
 
-} // namespace
-
-void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffichee) {
+void MetAJour(const Document& doc, EtatActions& actions, Systeme* systeme, bool moyenneAffichee) {
     using A = Action;
+    const auto indique = [&](A a, const char* indication) {
+        actions.FixeIndication(a, TexteProgramme(systeme, indication));
+    };
     // A mean is made of saved series and saved as a new one: both wait for a saved file.
     const bool enregistre = !doc.Modifie && !doc.ModifieBulletin && !doc.NomFichier.empty();
     actions.Active(A::MoyenneSeries,
@@ -27,8 +33,8 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
         for (A a : {A::Feuille_Travail, A::NouvellesMesures, A::Mesures, A::EditionDesMesures,
                     A::BulletinDeControle, A::Analyse, A::Historique, A::Ombres, A::MasqueCouder})
             actions.Active(a, false);
-        actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
-        actions.FixeIndication(A::Mesures, MesuresASauvegarder);
+        indique(A::NouvellesMesures, NouvellesASauvegarder);
+        indique(A::Mesures, MesuresASauvegarder);
         return;
     }
     actions.Active(A::Feuille_Travail, true);
@@ -44,26 +50,36 @@ void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffi
     if (!doc.Modifie) {
         if (doc.NombreSeries > 0) {
             actions.Active(A::Mesures, true);
-            actions.FixeIndication(A::Mesures, "Mesures|Afficher les mesures");
+            indique(A::Mesures, MesuresDisponibles);
         }
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
         actions.Active(A::Analyse, lignesValidees > 0);
         actions.Active(A::Ombres, lignesValidees > 0);
         actions.Active(A::NouvellesMesures, true);
-        actions.FixeIndication(A::NouvellesMesures,
-                               "Nouvelles mesures|Saisie des nouvelles mesures");
+        indique(A::NouvellesMesures, NouvellesDisponibles);
     } else {
         actions.Enfonce(Bouton::ToolNouvelles, false);
         actions.Enfonce(Bouton::ToolEdition, false);
         actions.Active(A::Mesures, false);
-        actions.FixeIndication(A::Mesures, MesuresASauvegarder);
+        indique(A::Mesures, MesuresASauvegarder);
         actions.Active(A::NouvellesMesures, false);
-        actions.FixeIndication(A::NouvellesMesures, NouvellesASauvegarder);
+        indique(A::NouvellesMesures, NouvellesASauvegarder);
         actions.Active(A::BulletinDeControle, lignesValidees > 0);
         actions.Active(A::Analyse, lignesValidees > 0);
         actions.Active(A::Ombres, lignesValidees > 0);
     }
     actions.Active(A::EditionDesMesures, doc.SerieCourante == doc.NombreSeries);
+}
+
+} // namespace
+
+void MetAJourActions(const Document& doc, EtatActions& actions, Systeme& systeme,
+                     bool moyenneAffichee) {
+    MetAJour(doc, actions, &systeme, moyenneAffichee);
+}
+
+void MetAJourActions(const Document& doc, EtatActions& actions, bool moyenneAffichee) {
+    MetAJour(doc, actions, nullptr, moyenneAffichee);
 }
 
 } // namespace tarvo

@@ -1,6 +1,7 @@
 #include "app/MoyenneEnCours.h"
 
 #include "document/Lecteur.h"
+#include "document/TexteProgramme.h"
 #include "optics/LignesValidees.h"
 #include "platform/Fichiers.h"
 
@@ -11,15 +12,22 @@ namespace tarvo {
 namespace {
 
 // "Moyenne des séries 2 (10 + 9 lignes), 3 (10 + 10 lignes) et 5 (9 + 10 lignes)": the
-// comment of the mean, naming where its readings came from.
-std::string Origine(const std::vector<const Document*>& sources) {
-    std::string texte = "Moyenne des séries ";
+// comment of the mean, naming where its readings came from; French without a system.
+std::string Origine(const std::vector<const Document*>& sources, Systeme* systeme) {
+    std::string liste;
     for (std::size_t i = 0; i < sources.size(); ++i) {
-        if (i > 0) texte += i + 1 == sources.size() ? " et " : ", ";
-        texte += std::to_string(sources[i]->SerieCourante) + " (" + LignesDeSerie(*sources[i]) +
-                 ")";
+        const std::string source = Remplace("%1 (%2)", {std::to_string(sources[i]->SerieCourante),
+                                                        LignesDeSerie(*sources[i], systeme)});
+        if (i == 0)
+            liste = source;
+        else if (i + 1 < sources.size())
+            liste += ", " + source;
+        else
+            liste = Remplace(TexteProgramme(systeme, TARVO_NOOP("Programme", "%1 et %2")),
+                             {liste, source});
     }
-    return texte;
+    return Remplace(TexteProgramme(systeme, TARVO_NOOP("Programme", "Moyenne des séries %1")),
+                    {liste});
 }
 
 } // namespace
@@ -31,19 +39,22 @@ std::vector<Document> SeriesDuFichier(Fichiers& fichiers, const std::string& nom
     return series;
 }
 
-std::string LignesDeSerie(const Document& serie) {
+std::string LignesDeSerie(const Document& serie, Systeme* systeme) {
     const LignesValidees l = LignesDe(serie);
     const int total = l.Nombre(1) + l.Nombre(2);
-    return std::to_string(l.Nombre(1)) + " + " + std::to_string(l.Nombre(2)) +
-           (total > 1 ? " lignes" : " ligne");
+    return Remplace(TexteProgramme(systeme, total > 1 ? TARVO_NOOP("Programme", "%1 + %2 lignes")
+                                                      : TARVO_NOOP("Programme", "%1 + %2 ligne")),
+                    {std::to_string(l.Nombre(1)), std::to_string(l.Nombre(2))});
 }
 
-MoyenneEnCours PrepareMoyenne(const std::vector<const Document*>& sources, int nombreSeries) {
-    MoyenneEnCours m{CalculeMoyenne(sources), {}};
+MoyenneEnCours PrepareMoyenne(const std::vector<const Document*>& sources, int nombreSeries,
+                              Systeme& systeme) {
+    MoyenneEnCours m{CalculeMoyenne(sources), {}, Origine(sources, nullptr)};
     Document& serie = m.Calcul.Serie;
     serie.SerieCourante = 0;
     serie.NombreSeries = std::max(nombreSeries, 1);
-    serie.Commentaire = serie.Note = Origine(sources);
+    serie.Commentaire = serie.Note = Origine(sources, &systeme);
+    m.Calcul.Libelle = LibelleMoyenne(m.Calcul.Sources, &systeme);
     m.Affichage.Libelle = m.Calcul.Libelle;
     m.Affichage.Lignes = m.Calcul.Lignes;
     m.Affichage.Resume = ResumeDe(serie, &m.Calcul.Lignes);
@@ -51,37 +62,45 @@ MoyenneEnCours PrepareMoyenne(const std::vector<const Document*>& sources, int n
 }
 
 ChoixMoyenne MoyenneDesSeries(const std::vector<Document>& series, const std::vector<int>& numeros,
-                              char sep) {
+                              Systeme& systeme) {
     ChoixMoyenne choix;
+    const char sep = systeme.SeparateurDecimal();
     const int nombre = static_cast<int>(series.size());
     std::vector<const Document*> sources;
     for (std::size_t i = 0; i < numeros.size(); ++i) {
         const int n = numeros[i];
         if (n < 1 || n > nombre) {
-            choix.Erreur = "Le document n'a pas de série " + std::to_string(n) + " : il en a " +
-                           std::to_string(nombre) + ".";
+            choix.Erreur = Remplace(
+                systeme.Traduit("Programme", "Le document n'a pas de série %1 : il en a %2."),
+                {std::to_string(n), std::to_string(nombre)});
             return choix;
         }
         if (std::find(numeros.begin(), numeros.begin() + static_cast<long>(i), n) !=
             numeros.begin() + static_cast<long>(i)) {
-            choix.Erreur = "La série " + std::to_string(n) + " est nommée deux fois.";
+            choix.Erreur =
+                Remplace(systeme.Traduit("Programme", "La série %1 est nommée deux fois."),
+                         {std::to_string(n)});
             return choix;
         }
         const Document& serie = series[static_cast<std::size_t>(n - 1)];
-        const auto motif = sources.empty() ? MotifSansLigne(serie)
-                                           : MotifIncompatible(*sources.front(), serie, sep);
+        const auto motif = sources.empty()
+                               ? MotifSansLigne(serie, &systeme)
+                               : MotifIncompatible(*sources.front(), serie, sep, &systeme);
         if (motif) {
-            choix.Erreur = "La série " + std::to_string(n) +
-                           " ne peut pas entrer dans la moyenne : " + *motif + ".";
+            choix.Erreur =
+                Remplace(systeme.Traduit("Programme",
+                                         "La série %1 ne peut pas entrer dans la moyenne : %2."),
+                         {std::to_string(n), *motif});
             return choix;
         }
         sources.push_back(&serie);
     }
     if (sources.size() < 2) {
-        choix.Erreur = "Il faut au moins deux séries pour une moyenne.";
+        choix.Erreur =
+            systeme.Traduit("Programme", "Il faut au moins deux séries pour une moyenne.");
         return choix;
     }
-    choix.Moyenne = PrepareMoyenne(sources, nombre);
+    choix.Moyenne = PrepareMoyenne(sources, nombre, systeme);
     return choix;
 }
 

@@ -1,6 +1,7 @@
 #include "app/Noms.h"
 
 #include "document/Texte.h"
+#include "document/TexteProgramme.h"
 
 namespace tarvo {
 
@@ -34,9 +35,13 @@ std::string NomAbrege(std::string_view nom) {
     return std::string(SousChaine(nom, 0, 15)) + " ... " + std::string(SousChaine(nom, n - 16, 16));
 }
 
-std::string QuestionEnregistrer(std::string_view nomFichier) {
-    if (nomFichier.empty()) return "Voulez-vous enregistrer ce fichier?";
-    return "Voulez-vous enregistrer :\r" + NomAbrege(nomFichier) + " ?";
+std::string QuestionEnregistrer(std::string_view nomFichier, Systeme* systeme) {
+    if (nomFichier.empty())
+        return TexteProgramme(systeme,
+                              TARVO_NOOP("Programme", "Voulez-vous enregistrer ce fichier?"));
+    return Remplace(
+        TexteProgramme(systeme, TARVO_NOOP("Programme", "Voulez-vous enregistrer :\r%1 ?")),
+        {NomAbrege(nomFichier)});
 }
 
 } // namespace tarvo

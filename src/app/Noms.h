@@ -6,6 +6,8 @@
 
 namespace tarvo {
 
+class Systeme;
+
 // The document named on the command line: the arguments each followed by one blank, so
 // that a path with blanks split into several arguments comes back whole (it then ends in
 // a blank, which the file functions ignore). Empty when the first argument is empty.
@@ -24,7 +26,8 @@ std::string NomApresSeparateur(std::string_view chemin);
 // characters, " ... " and its last 16.
 std::string NomAbrege(std::string_view nom);
 
-// Text of the save question for a document of that file name (empty: never saved).
-std::string QuestionEnregistrer(std::string_view nomFichier);
+// Text of the save question for a document of that file name (empty: never saved), in the
+// language of `systeme` (French without one).
+std::string QuestionEnregistrer(std::string_view nomFichier, Systeme* systeme = nullptr);
 
 } // namespace tarvo

@@ -21,8 +21,8 @@ void AfficheMessages(const DialoguesEnregistres& dialogues, std::ostream& sortie
 int CommandeEnregistreSous(const OptionsCli& options, ContexteCli& contexte) {
     Document doc;
     DialoguesEnregistres dialogues;
-    if (!OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
-                                  std::nullopt, contexte.fichiers, dialogues)) {
+    if (!OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), std::nullopt,
+                                  contexte.fichiers, dialogues, &contexte.systeme)) {
         AfficheMessages(dialogues, contexte.erreurs);
         contexte.erreurs << "Le document " << options.Fichier << " n'a pas pu être ouvert.\n";
         return 1;

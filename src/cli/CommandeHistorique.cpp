@@ -12,8 +12,8 @@ int CommandeHistorique(const OptionsCli& options, ContexteCli& contexte) {
     Document doc;
     DialoguesEnregistres dialogues;
     const bool ouvert =
-        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
-                                 std::nullopt, contexte.fichiers, dialogues);
+        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), std::nullopt,
+                                 contexte.fichiers, dialogues, &contexte.systeme);
     for (const auto& m : dialogues.Messages)
         contexte.erreurs << (m.Titre.empty() ? "" : m.Titre + " : ") << m.Texte << '\n';
     if (!ouvert) return 1;

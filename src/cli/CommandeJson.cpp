@@ -80,8 +80,8 @@ int CommandeJson(const OptionsCli& options, ContexteCli& contexte) {
     Document doc;
     DialoguesEnregistres dialogues;
     const bool ouvert =
-        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
-                                 options.Serie, contexte.fichiers, dialogues);
+        OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), options.Serie,
+                                 contexte.fichiers, dialogues, &contexte.systeme);
     // A mean that cannot be made writes nothing but why.
     std::optional<MoyenneEnCours> moyenne;
     if (ouvert && options.Moyenne) {

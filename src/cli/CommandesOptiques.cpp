@@ -49,7 +49,7 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     DialoguesEnregistres dialogues;
     const bool ouvert =
         OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), options.Serie,
-                                 contexte.fichiers, dialogues);
+                                 contexte.fichiers, dialogues, &contexte.systeme);
     for (const auto& m : dialogues.Messages)
         contexte.erreurs << (m.Titre.empty() ? "" : m.Titre + " : ") << m.Texte << '\n';
     if (!ouvert) return 1;
@@ -79,9 +79,8 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
 std::optional<MoyenneEnCours> MoyenneDemandee(const OptionsCli& options, const Document& doc,
                                               ContexteCli& contexte) {
     if (!options.Moyenne) return std::nullopt;
-    const ChoixMoyenne choix =
-        MoyenneDesSeries(SeriesDuFichier(contexte.fichiers, doc.NomFichier), *options.Moyenne,
-                         contexte.systeme.SeparateurDecimal());
+    const ChoixMoyenne choix = MoyenneDesSeries(SeriesDuFichier(contexte.fichiers, doc.NomFichier),
+                                                *options.Moyenne, contexte.systeme);
     if (!choix.Moyenne) contexte.erreurs << "tarvo : " << choix.Erreur << '\n';
     return choix.Moyenne;
 }

@@ -6,12 +6,13 @@
 namespace tarvo {
 
 bool OuvreDocumentSansFenetre(Document& doc, const std::string& nom, double aujourdhui,
-                              std::optional<int> serie, Fichiers& fichiers, Dialogues& dialogues) {
+                              std::optional<int> serie, Fichiers& fichiers, Dialogues& dialogues,
+                              Systeme* systeme) {
     InitialiseDocument(doc, aujourdhui);
     doc.SerieDemandee = -1;
     doc.NomFichier = nom;
     doc.NomPropose = nom;
-    LireDocument(doc, fichiers, dialogues);
+    LireDocument(doc, fichiers, dialogues, systeme);
     doc.NombreSeries = doc.SerieCourante;
     if (!doc.FichierOuvert) doc.EntierIncorrect = true;
     if (doc.EntierIncorrect) {
@@ -23,7 +24,7 @@ bool OuvreDocumentSansFenetre(Document& doc, const std::string& nom, double aujo
         // Leaving the last series keeps its comment, as the arrows do.
         if (doc.SerieCourante == doc.NombreSeries) doc.Commentaire = doc.Note;
         doc.SerieDemandee = *serie;
-        LireDocument(doc, fichiers, dialogues);
+        LireDocument(doc, fichiers, dialogues, systeme);
     }
     return true;
 }

@@ -10,6 +10,7 @@
 #include "document/Texte.h"
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
+#include "platform/Systeme.h"
 
 #include <cmath>
 #include <memory>
@@ -20,11 +21,11 @@ namespace {
 
 class Ecriture {
 public:
-    Ecriture(Document& doc, Fichiers& fichiers, Dialogues& dialogues)
-        : doc_(doc), fichiers_(fichiers), dialogues_(dialogues) {}
+  Ecriture(Document& doc, Fichiers& fichiers, Dialogues& dialogues, Systeme& systeme)
+      : doc_(doc), fichiers_(fichiers), dialogues_(dialogues), systeme_(systeme) {}
 
-    // The whole new file, or nothing after an error (already shown).
-    std::optional<std::string> Produit();
+  // The whole new file, or nothing after an error (already shown).
+  std::optional<std::string> Produit();
 
 private:
     void Ecrit(std::string_view ligne) {
@@ -48,6 +49,13 @@ private:
             Ecrit(debut + lignes[i] + fin);
         }
         Ecrit(Separateur);
+    }
+    // A warning whose title and text are in the user's language.
+    void Avertit(std::string_view titre, const std::string& texte) {
+        dialogues_.Avertissement(systeme_.Traduit("Programme", titre), texte);
+    }
+    void SignaleErreurLecture() {
+        Avertit(TitreLecture, systeme_.Traduit("Programme", "Erreur de lecture d'un fichier"));
     }
     void EcritCaracteristiques();
     void EcritSerie(const Document& serie, bool lectures);
@@ -75,6 +83,7 @@ private:
     Document& doc_;
     Fichiers& fichiers_;
     Dialogues& dialogues_;
+    Systeme& systeme_;
     std::unique_ptr<SourceLignes> source_;
     std::string sortie_;
     std::string ligne_;
@@ -125,12 +134,12 @@ void Ecriture::CopieCommentaire() {
 // The older series were read with another zone count than the mirror's: copying them with
 // the new count would garble them.
 void Ecriture::SignaleZonesDifferentes(std::int32_t zonesSource) {
-    dialogues_.Avertissement(TitreFichierTemporaire,
-                             "Le nombre de zones du fichier (" + std::to_string(zonesSource) +
-                                 ") n'est plus celui du miroir (" +
-                                 std::to_string(doc_.NombreZones) +
-                                 ") : les séries précédentes ne peuvent pas être recopiées. "
-                                 "Le fichier n'a pas été enregistré.");
+    Avertit(TitreFichierTemporaire,
+            Remplace(systeme_.Traduit("Programme",
+                                      "Le nombre de zones du fichier (%1) n'est plus celui du "
+                                      "miroir (%2) : les séries précédentes ne peuvent pas être "
+                                      "recopiées. Le fichier n'a pas été enregistré."),
+                     {std::to_string(zonesSource), std::to_string(doc_.NombreZones)}));
 }
 
 // Copies the next series of the source; false when the source ended before it.
@@ -175,7 +184,7 @@ std::optional<std::string> Ecriture::RecopiePredecesseur() {
     LireDocument(ancienne, fichiers_, muets);
     if (!ancienne.FichierOuvert || ancienne.NombreIncorrect || ancienne.EntierIncorrect ||
         doc_.NombreSeries != 2) {
-        dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+        SignaleErreurLecture();
         return std::nullopt;
     }
     if (ancienne.NombreZones != doc_.NombreZones) {
@@ -194,7 +203,7 @@ std::optional<std::string> Ecriture::Produit() {
     if (fichiers_.Existe(doc_.NomFichier)) {
         contenu = fichiers_.Lit(doc_.NomFichier);
         if (!contenu) {
-            dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+            SignaleErreurLecture();
             return std::nullopt;
         }
     }
@@ -211,7 +220,7 @@ std::optional<std::string> Ecriture::Produit() {
 
     if (version == VersionFichier::Inconnue) {
         doc_.FichierOuvert = false;
-        dialogues_.Avertissement(TitreOuverture, "Mauvais fichier");
+        Avertit(TitreOuverture, systeme_.Traduit("Programme", "Mauvais fichier"));
         return std::nullopt;
     }
     if (version == VersionFichier::Predecesseur && doc_.NombreSeries >= 2)
@@ -259,7 +268,7 @@ std::optional<std::string> Ecriture::Produit() {
         }
     }
     if (erreurLecture_) {
-        dialogues_.Avertissement(TitreLecture, "Erreur de lecture d'un fichier");
+        SignaleErreurLecture();
         return std::nullopt;
     }
     return sortie_;
@@ -282,14 +291,15 @@ std::string NomTemporaire(const std::string& destination, const std::string& sou
 }
 
 bool EcritDocument(Document& doc, const std::string& destination, Fichiers& fichiers,
-                   Dialogues& dialogues) {
-    Ecriture ecriture(doc, fichiers, dialogues);
+                   Dialogues& dialogues, Systeme& systeme) {
+    Ecriture ecriture(doc, fichiers, dialogues, systeme);
     const auto contenu = ecriture.Produit();
     if (!contenu) return false;
     const std::string temporaire = NomTemporaire(destination, doc.NomFichier);
     if (!fichiers.Ecrit(temporaire, EncodeTexteFichier(*contenu))) {
         fichiers.Supprime(temporaire);
-        dialogues.Avertissement(TitreFichierTemporaire, "Erreur fichier");
+        dialogues.Avertissement(systeme.Traduit("Programme", TitreFichierTemporaire),
+                                systeme.Traduit("Programme", "Erreur fichier"));
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Traduction.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,8 +10,10 @@ namespace tarvo {
 struct Document;
 class Fichiers;
 class Dialogues;
+class Systeme;
 
-inline constexpr const char* TitreFichierTemporaire = "Tarvo - Fichier temporaire";
+inline constexpr const char* TitreFichierTemporaire =
+    TARVO_NOOP("Programme", "Tarvo - Fichier temporaire");
 
 // The name with its three-letter extension replaced (miroir.bdc gives miroir.tmp); a name
 // without such an extension gets one appended.
@@ -23,7 +27,8 @@ std::string NomTemporaire(const std::string& destination, const std::string& sou
 // from the model, the older series copied line by line from the document file `NomFichier`
 // (converted to the current layout). Shows its own messages. True only when the temporary
 // file holds the whole document, flushed to the disk; on any error nothing is left of it.
+// The messages are in the language of `systeme`.
 bool EcritDocument(Document& doc, const std::string& destination, Fichiers& fichiers,
-                   Dialogues& dialogues);
+                   Dialogues& dialogues, Systeme& systeme);
 
 } // namespace tarvo

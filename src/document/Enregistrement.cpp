@@ -21,8 +21,10 @@ std::string NomSecours(const std::string& destination, const std::string& source
 }
 
 void SignaleEchec(Services& services, const std::string& nom) {
-    services.dialogues.Avertissement(TitreEnregistrement,
-                                     "Le fichier " + nom + " n'a pas pu être enregistré.");
+    Systeme& s = services.systeme;
+    services.dialogues.Avertissement(
+        s.Traduit("Programme", TitreEnregistrement),
+        Remplace(s.Traduit("Programme", "Le fichier %1 n'a pas pu être enregistré."), {nom}));
 }
 
 // Puts the temporary file in the destination's place, the destination's previous content
@@ -73,7 +75,9 @@ void EnregistreDocument(Document& doc, Services& services, Historique& historiqu
     doc.EnregistrementReussi = false;
     doc.NomFichier = SansBlancsFinaux(doc.NomFichier);
     const std::string secours = NomSecours(doc.NomFichier, doc.NomFichier);
-    if (!EcritDocument(doc, doc.NomFichier, services.fichiers, services.dialogues)) return;
+    if (!EcritDocument(doc, doc.NomFichier, services.fichiers, services.dialogues,
+                       services.systeme))
+        return;
     if (!Remplace(services, NomTemporaire(doc.NomFichier, doc.NomFichier), doc.NomFichier,
                   secours)) {
         SignaleEchec(services, doc.NomFichier);
@@ -83,7 +87,9 @@ void EnregistreDocument(Document& doc, Services& services, Historique& historiqu
 }
 
 void EnregistreSous(Document& doc, Services& services, Historique& historique) {
-    const DialogueFichier dialogue{TitreEnregistrerSous, "bdc", FiltreDocuments};
+    Systeme& s = services.systeme;
+    const DialogueFichier dialogue{s.Traduit("Programme", TitreEnregistrerSous), "bdc",
+                                   s.Traduit("Programme", FiltreDocuments)};
     for (;;) {
         std::string propose = doc.NomPropose.size() > 4
                                   ? doc.NomPropose.substr(0, doc.NomPropose.size() - 4)
@@ -99,14 +105,17 @@ void EnregistreSous(Document& doc, Services& services, Historique& historique) {
         Reponse reponse = Reponse::Oui;
         if (services.fichiers.Existe(destination))
             reponse = services.dialogues.Confirmation(
-                "Ce fichier existe déjà, voulez-vous l'écraser?", true, Reponse::Annuler);
+                s.Traduit("Programme", "Ce fichier existe déjà, voulez-vous l'écraser?"), true,
+                Reponse::Annuler);
         if (reponse == Reponse::Non) continue;
         if (reponse == Reponse::Annuler) {
             doc.EnregistrementReussi = false;
             return;
         }
         doc.EnregistrementReussi = false;
-        if (!EcritDocument(doc, destination, services.fichiers, services.dialogues)) return;
+        if (!EcritDocument(doc, destination, services.fichiers, services.dialogues,
+                           services.systeme))
+            return;
         if (!Remplace(services, NomTemporaire(destination, doc.NomFichier), destination,
                       NomSecours(destination, doc.NomFichier))) {
             SignaleEchec(services, destination);

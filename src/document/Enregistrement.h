@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Historique.h"
+#include "platform/Traduction.h"
 
 #include <string>
 #include <string_view>
@@ -10,9 +11,13 @@ namespace tarvo {
 struct Document;
 struct Services;
 
-inline constexpr const char* TitreEnregistrerSous = "Tarvo - Enregistrer sous";
-inline constexpr const char* TitreEnregistrement = "Tarvo - Enregistrement";
-inline constexpr const char* FiltreDocuments = "Bulletin de contrôle *.bdc|*.bdc|Tous fichiers *.*|*.*";
+// Texts of the save dialogs (translated where shown).
+inline constexpr const char* TitreEnregistrerSous =
+    TARVO_NOOP("Programme", "Tarvo - Enregistrer sous");
+inline constexpr const char* TitreEnregistrement =
+    TARVO_NOOP("Programme", "Tarvo - Enregistrement");
+inline constexpr const char* FiltreDocuments =
+    TARVO_NOOP("Programme", "Bulletin de contrôle *.bdc|*.bdc|Tous fichiers *.*|*.*");
 
 // Removes a final ".bdc", ".bak" or ".tmp" (case-sensitive), then appends ".bdc".
 std::string ForceExtension(std::string_view nom);

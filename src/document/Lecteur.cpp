@@ -2,12 +2,13 @@
 
 #include "document/Commentaire.h"
 #include "document/Conversions.h"
-#include "document/DialoguesMuets.h"
 #include "document/Dates.h"
+#include "document/DialoguesMuets.h"
 #include "document/Document.h"
 #include "document/Signature.h"
 #include "document/SourceLignes.h"
 #include "document/Texte.h"
+#include "document/TexteProgramme.h"
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
 
@@ -18,21 +19,21 @@ namespace tarvo {
 
 namespace {
 
-constexpr std::string_view Corrompu = "Fichier corrompu";
+constexpr std::string_view Corrompu = TARVO_NOOP("Programme", "Fichier corrompu");
 
 // One read of a document file. `ligne_` is the line variable of the reads: a read that
 // cannot happen (end of file, rejected number) leaves it as it was, and the conversion
 // that follows works on that previous content again.
 class Lecture {
 public:
-    Lecture(Document& doc, SourceLignes& source, Dialogues& dialogues)
-        : doc_(doc), source_(source), dialogues_(dialogues) {}
+  Lecture(Document& doc, SourceLignes& source, Dialogues& dialogues, Systeme* systeme)
+      : doc_(doc), source_(source), dialogues_(dialogues), systeme_(systeme) {}
 
-    // Called after each series is read, with its means computed.
-    std::function<void()> ApresSerie;
+  // Called after each series is read, with its means computed.
+  std::function<void()> ApresSerie;
 
-    // False when the file was refused as corrupt (a zone count beyond the tables).
-    bool Lit();
+  // False when the file was refused as corrupt (a zone count beyond the tables).
+  bool Lit();
 
 private:
     void LireLigne() {
@@ -79,6 +80,7 @@ private:
     Document& doc_;
     SourceLignes& source_;
     Dialogues& dialogues_;
+    Systeme* systeme_;
     std::string ligne_;
     bool lectureCorrecte_ = true;
     bool corrompu_ = false;
@@ -230,7 +232,9 @@ bool Lecture::Lit() {
         switch (version) {
         case VersionFichier::Inconnue:
             dialogues_.Bip();
-            dialogues_.Avertissement(TitreOuverture, "Mauvais fichier");
+            dialogues_.Avertissement(
+                TexteProgramme(systeme_, TitreOuverture),
+                TexteProgramme(systeme_, TARVO_NOOP("Programme", "Mauvais fichier")));
             doc_.FichierOuvert = false;
             corrompu_ = true;
             break;
@@ -241,7 +245,14 @@ bool Lecture::Lit() {
         }
         if ((!lectureCorrecte_ || corrompu_ || doc_.NombreIncorrect) && doc_.FichierOuvert) {
             dialogues_.Bip();
-            dialogues_.Message("Erreur de lecture d'un fichier ( " + doc_.MotifErreur + " )");
+            // The reason is the text that was refused, shown as it is, or the corrupt file.
+            const std::string motif = doc_.MotifErreur == Corrompu
+                                          ? TexteProgramme(systeme_, Corrompu)
+                                          : doc_.MotifErreur;
+            dialogues_.Message(Remplace(
+                TexteProgramme(systeme_,
+                               TARVO_NOOP("Programme", "Erreur de lecture d'un fichier ( %1 )")),
+                {motif}));
         }
     }
     doc_.Modifie = false;
@@ -252,17 +263,19 @@ bool Lecture::Lit() {
 
 } // namespace
 
-void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues) {
+void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues, Systeme* systeme) {
     doc.SerieCourante = 0;
     doc.FichierOuvert = false;
     const auto contenu = fichiers.Lit(doc.NomFichier);
     if (!contenu) {
-        dialogues.Avertissement(TitreLecture, "Fichier introuvable");
+        dialogues.Avertissement(
+            TexteProgramme(systeme, TitreLecture),
+            TexteProgramme(systeme, TARVO_NOOP("Programme", "Fichier introuvable")));
         return;
     }
     doc.FichierOuvert = true;
     auto source = std::make_unique<SourceLignes>(DecodeTexteFichier(*contenu));
-    Lecture lecture(doc, *source, dialogues);
+    Lecture lecture(doc, *source, dialogues, systeme);
     if (!lecture.Lit()) doc.EntierIncorrect = true;
 }
 
@@ -273,7 +286,7 @@ int ParcourtSeries(const std::string& contenu, const std::function<void(const Do
     doc.FichierOuvert = true;
     SourceLignes source(DecodeTexteFichier(contenu));
     DialoguesMuets muets;
-    Lecture lecture(doc, source, muets);
+    Lecture lecture(doc, source, muets, nullptr);
     int nombre = 0;
     lecture.ApresSerie = [&] {
         ++nombre;

@@ -3,6 +3,7 @@
 #include "document/Conversions.h"
 #include "document/Texte.h"
 #include "platform/Services.h"
+#include "platform/Traduction.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,10 +15,13 @@ namespace tarvo {
 
 namespace {
 
-constexpr std::string_view TitreLecture = "Tarvo - Initialisation";
-constexpr std::string_view TitreEcriture = "Tarvo - Configuration";
-constexpr std::string_view ErreurLecture = "Erreur de lecture du fichier Tarvo.ini";
-constexpr std::string_view ErreurEcriture = "Erreur d'écriture du fichier Tarvo.ini";
+// The messages about the settings file (translated where shown).
+constexpr std::string_view TitreLecture = TARVO_NOOP("Programme", "Tarvo - Initialisation");
+constexpr std::string_view TitreEcriture = TARVO_NOOP("Programme", "Tarvo - Configuration");
+constexpr std::string_view ErreurLecture =
+    TARVO_NOOP("Programme", "Erreur de lecture du fichier Tarvo.ini");
+constexpr std::string_view ErreurEcriture =
+    TARVO_NOOP("Programme", "Erreur d'écriture du fichier Tarvo.ini");
 
 constexpr int LargeurParDefaut = 600;
 constexpr int HauteurParDefaut = 830;
@@ -176,7 +180,8 @@ void LitParametres(std::string_view contenu, Historique& historique, int& etatFe
     }
 
     if (lecture.erreur) {
-        services.dialogues.Avertissement(std::string(TitreLecture), std::string(ErreurLecture));
+        services.dialogues.Avertissement(services.systeme.Traduit("Programme", TitreLecture),
+                                         services.systeme.Traduit("Programme", ErreurLecture));
         GeometrieParDefaut(fenetre, services.systeme);
     }
 }
@@ -194,7 +199,8 @@ void EcritParametres(const Historique& historique, int etatFenetreLu, const Serv
     const std::string octets =
         EncodeTexteFichier(TexteParametres(historique, etatFenetreLu, services.fenetre));
     if (!RemplaceFichier(services.fichiers, CheminIni(services.systeme), octets))
-        services.dialogues.Avertissement(std::string(TitreEcriture), std::string(ErreurEcriture));
+        services.dialogues.Avertissement(services.systeme.Traduit("Programme", TitreEcriture),
+                                         services.systeme.Traduit("Programme", ErreurEcriture));
 }
 
 } // namespace tarvo

@@ -5,6 +5,7 @@
 #include "pages/GrilleMesures.h"
 #include "pages/IdentifiantsPages.h"
 #include "pages/MasqueNombre.h"
+#include "platform/Traduction.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,9 +14,6 @@
 namespace tarvo {
 
 namespace {
-
-constexpr std::string_view IndicationTrou =
-    "Le diamètre du trou doit être inférieur à celui de la zone 1";
 
 // The stored value of a numeric kind (kind 8: of zone `ZoneCourante`), or nullptr.
 const double* ValeurDuChamp(const ContexteSaisie& c, std::uint32_t champ) {
@@ -101,32 +99,35 @@ int LongueurMax(std::uint32_t champ) {
     }
 }
 
-std::string Indication(const Document& doc, std::uint32_t champ) {
+// The editor's hint for a field, in the user's language ("short|long" where it has both).
+std::string Indication(const Document& doc, Systeme& s, std::uint32_t champ) {
     switch (champ) {
     case Champ::Intitule:
-        return "Texte libre de 70 caractères maximum";
+        return s.Traduit("Programme", "Texte libre de 70 caractères maximum");
     case Champ::DiametreSerie:
-        return "Le diamètre doit être supérieur à celui de la zone " +
-               std::to_string(static_cast<long long>(doc.NombreZones) - 1);
+        return Remplace(
+            s.Traduit("Programme", "Le diamètre doit être supérieur à celui de la zone %1"),
+            {std::to_string(static_cast<long long>(doc.NombreZones) - 1)});
     case Champ::RayonCourbure:
-        return "Le rayon de courbure doit être inférieur à 60000mm";
+        return s.Traduit("Programme", "Le rayon de courbure doit être inférieur à 60000mm");
     case Champ::Epaisseur:
-        return "L'épaisseur doit être inférieure à 2000mm";
+        return s.Traduit("Programme", "L'épaisseur doit être inférieure à 2000mm");
     case Champ::CoefDeformation:
-        return "Entrez une valeur comprise entre -5 et +5";
+        return s.Traduit("Programme", "Entrez une valeur comprise entre -5 et +5");
     case Champ::NombreZones:
-        return "10 zones au maximum - Une modification de ce nombre provoque un effacement des "
-               "mesures";
+        return s.Traduit("Programme", "10 zones au maximum - Une modification de ce nombre "
+                                      "provoque un effacement des mesures");
     case Champ::RayonZone:
-        return "Le rayon de cette zone doit être inférieur au rayon de la zone suivante|Entrez "
-               "une valeur en mm";
+        return s.Traduit("Programme", "Le rayon de cette zone doit être inférieur au rayon de la "
+                                      "zone suivante|Entrez une valeur en mm");
     case Champ::Diametre:
-        return "Le diamètre doit être inférieur à 1000mm";
+        return s.Traduit("Programme", "Le diamètre doit être inférieur à 1000mm");
     case Champ::Focale:
-        return "La distance focale doit être inférieure à 30000mm";
+        return s.Traduit("Programme", "La distance focale doit être inférieure à 30000mm");
     case Champ::TrouCentral:
     case Champ::TrouCentralSerie:
-        return std::string(IndicationTrou);
+        return s.Traduit("Programme",
+                         "Le diamètre du trou doit être inférieur à celui de la zone 1");
     default:
         return {};
     }
@@ -163,7 +164,7 @@ void PlaceEditeur(ContexteSaisie& c, std::uint32_t champ, int zone) {
     surface.FixeLongueurMaxSaisie(std::max(LongueurMax(champ), LongueurEditeur(texte)));
     surface.FixeTexteSaisie(texte);
     s.TextePlace = texte;
-    surface.FixeIndicationSaisie(Indication(c.doc, champ));
+    surface.FixeIndicationSaisie(Indication(c.doc, c.systeme, champ));
     surface.AfficheControle(Controle::Saisie, true);
     surface.PlaceControle(Controle::Saisie, cadre->Gauche, cadre->Haut);
     surface.FixeLargeurControle(Controle::Saisie, cadre->Droite - cadre->Gauche);

@@ -5,6 +5,7 @@
 #include "entry/ValideRegles.h"
 #include "optics/Zonage.h"
 #include "pages/MasqueNombre.h"
+#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -114,10 +115,11 @@ void ChoisitZones(ContexteSaisie& c) {
     const int propose = NombreZonesPropose(doc.Diametre, doc.Focale, doc.TrouCentral);
     CalculeRayonsZones(doc);
     if (propose != doc.NombreZones)
-        c.dialogues.Message("Le nombre de zones proposé (" + std::to_string(propose) +
-                            ") n'est pas appliqué : le fichier contient d'autres séries "
-                            "mesurées avec " +
-                            std::to_string(doc.NombreZones) + " zones.");
+        c.dialogues.Message(
+            Remplace(c.systeme.Traduit("Programme", "Le nombre de zones proposé (%1) n'est "
+                                                    "pas appliqué : le fichier contient "
+                                                    "d'autres séries mesurées avec %2 zones."),
+                     {std::to_string(propose), std::to_string(doc.NombreZones)}));
 }
 
 void EffaceZones(ContexteSaisie& c) {
@@ -127,8 +129,9 @@ void EffaceZones(ContexteSaisie& c) {
 }
 
 bool RecalculerZones(ContexteSaisie& c) {
-    return c.dialogues.Confirmation("Voulez-vous recalculer les zones ?", false, Reponse::Oui) ==
-           Reponse::Oui;
+    return c.dialogues.Confirmation(
+               c.systeme.Traduit("Programme", "Voulez-vous recalculer les zones ?"), false,
+               Reponse::Oui) == Reponse::Oui;
 }
 
 } // namespace valide

@@ -31,10 +31,13 @@ void ValideDiametre(ContexteSaisie& c, const std::string& texte) {
     if (!tape) return;
     const double v = AuDixieme(*tape);
     const double avant = c.saisie.ValeurAvantSaisie;
-    if (v >= 1000) return Rejette(c, "Le diamètre doit être inférieur à 1000mm", Champ::Intitule);
+    if (v >= 1000)
+        return Rejette(c,
+                       c.systeme.Traduit("Programme", "Le diamètre doit être inférieur à 1000mm"),
+                       Champ::Intitule);
     if (v > 0 && v < 1)
-        return Rejette(c, "Le diamètre doit être supérieur à 1mm", Champ::Intitule,
-                       Longueur(c, avant));
+        return Rejette(c, c.systeme.Traduit("Programme", "Le diamètre doit être supérieur à 1mm"),
+                       Champ::Intitule, Longueur(c, avant));
     if (v == avant) return;
 
     Document& doc = c.doc;
@@ -64,7 +67,9 @@ void ValideFocale(ContexteSaisie& c, const std::string& texte) {
     const double v = AuDixieme(*tape);
     const double avant = c.saisie.ValeurAvantSaisie;
     if (v >= 30000)
-        return Rejette(c, "La distance focale doit être inférieure à 30000mm (30m)",
+        return Rejette(c,
+                       c.systeme.Traduit("Programme",
+                                         "La distance focale doit être inférieure à 30000mm (30m)"),
                        Champ::Diametre);
     if (v == avant) return;
 
@@ -86,7 +91,9 @@ void ValideRayonCourbure(ContexteSaisie& c, const std::string& texte) {
     const double v = AuDixieme(*tape);
     const double avant = c.saisie.ValeurAvantSaisie;
     if (v >= 60000)
-        return Rejette(c, "Le rayon de courbure doit être inférieur à 60000mm (60m)",
+        return Rejette(c,
+                       c.systeme.Traduit(
+                           "Programme", "Le rayon de courbure doit être inférieur à 60000mm (60m)"),
                        Champ::Focale);
     if (v == avant) return;
 
@@ -104,7 +111,9 @@ void ValideEpaisseur(ContexteSaisie& c, const std::string& texte) {
     if (!tape) return;
     const double v = AuDixieme(*tape);
     if (v >= 2000)
-        return Rejette(c, "L'épaisseur doit être inférieure à 2000mm", Champ::RayonCourbure);
+        return Rejette(c,
+                       c.systeme.Traduit("Programme", "L'épaisseur doit être inférieure à 2000mm"),
+                       Champ::RayonCourbure);
     if (v == c.saisie.ValeurAvantSaisie) return;
     c.doc.Epaisseur = v;
     Engage(c, Longueur(c, v), false);
@@ -115,11 +124,15 @@ void ValideCoefDeformation(ContexteSaisie& c, const std::string& texte) {
     if (!tape) return;
     const double v = *tape;
     if (v < -5)
-        return Rejette(c, "Le Coefficient de déformation doit être supérieur à -5",
+        return Rejette(c,
+                       c.systeme.Traduit("Programme",
+                                         "Le Coefficient de déformation doit être supérieur à -5"),
                        Champ::Epaisseur);
     if (v >= 5)
-        return Rejette(c, "Le Coefficient de déformation doit être inférieur à 5",
-                       Champ::Epaisseur);
+        return Rejette(
+            c,
+            c.systeme.Traduit("Programme", "Le Coefficient de déformation doit être inférieur à 5"),
+            Champ::Epaisseur);
     if (v == c.saisie.ValeurAvantSaisie) return;
     c.doc.CoefDeformation = v;
     Engage(c, Masque(c, v, "0.000"));
@@ -128,16 +141,21 @@ void ValideCoefDeformation(ContexteSaisie& c, const std::string& texte) {
 void ValideNombreZones(ContexteSaisie& c, const std::string& texte) {
     const auto tape = NombreTape(texte, Signe::StrictementPositif, true);
     if (!tape) return;
-    if (*tape >= 11) return Rejette(c, "10 zones au maximum", Champ::TrouCentral);
-    if (*tape < 2) return Rejette(c, "2 zones au minimum", Champ::TrouCentral);
+    if (*tape >= 11)
+        return Rejette(c, c.systeme.Traduit("Programme", "10 zones au maximum"),
+                       Champ::TrouCentral);
+    if (*tape < 2)
+        return Rejette(c, c.systeme.Traduit("Programme", "2 zones au minimum"), Champ::TrouCentral);
     const int n = static_cast<int>(*tape);
 
     Document& doc = c.doc;
     if (PlusieursSeries(doc)) {
         if (n != doc.NombreZones)
             Rejette(c,
-                    "Le nombre de zones ne peut pas être modifié : le fichier contient "
-                    "d'autres séries mesurées avec ce nombre de zones.",
+                    c.systeme.Traduit("Programme",
+                                      "Le nombre de zones ne peut pas être modifié : le fichier "
+                                      "contient d'autres séries mesurées avec ce nombre de "
+                                      "zones."),
                     Champ::TrouCentral);
         return;
     }
@@ -163,12 +181,14 @@ void ValideRayonZone(ContexteSaisie& c, const std::string& texte) {
     const bool sousPrecedente = v < Rayon(doc, i - 1);
     if (sousPrecedente || v > Rayon(doc, i + 1)) {
         c.saisie.ZoneCourante = static_cast<std::int8_t>(i - 1);
-        return Rejette(c,
-                       sousPrecedente ? "Le rayon d'une zone ne peut pas être inférieur au "
-                                        "rayon de la zone précédente"
-                                      : "Le rayon d'une zone ne peut pas être supérieur au "
-                                        "rayon de la zone suivante",
-                       Champ::RayonZone);
+        return Rejette(
+            c,
+            sousPrecedente
+                ? c.systeme.Traduit("Programme", "Le rayon d'une zone ne peut pas être inférieur "
+                                                 "au rayon de la zone précédente")
+                : c.systeme.Traduit("Programme", "Le rayon d'une zone ne peut pas être supérieur "
+                                                 "au rayon de la zone suivante"),
+            Champ::RayonZone);
     }
     if (v == c.saisie.ValeurAvantSaisie) return;
     doc.Zones[static_cast<std::size_t>(i)][RayonExterieur] = v;
@@ -187,8 +207,9 @@ void ValideTrouCentral(ContexteSaisie& c, const std::string& texte) {
     Document& doc = c.doc;
     if (v > doc.Diametre / 2)
         return Rejette(c,
-                       "Le diamètre du trou central ne peut pas être supérieur à la moitié du "
-                       "diamètre du miroir",
+                       c.systeme.Traduit("Programme",
+                                         "Le diamètre du trou central ne peut pas être "
+                                         "supérieur à la moitié du diamètre du miroir"),
                        Champ::CoefDeformation, Masque(c, avant, "#0.#"));
     // Exactly half the diameter is neither accepted nor rejected.
     if (!(v < doc.Diametre / 2) || v == avant) return;

@@ -6,6 +6,7 @@
 #include "entry/Placement.h"
 #include "entry/ValideRegles.h"
 #include "pages/GrilleMesures.h"
+#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -29,12 +30,13 @@ void ValideDiametreSerie(ContexteSaisie& c, const std::string& texte, bool repet
     const double avant = c.saisie.ValeurAvantSaisie;
     if (v > doc.Diametre) {
         if (!repetition) doc.DiametreSerie = avant;
-        return RejetteSilencieux(c, "Le diamètre ne peux pas être augmenté.");
+        return RejetteSilencieux(
+            c, c.systeme.Traduit("Programme", "Le diamètre ne peux pas être augmenté."));
     }
     if (v > 0 && v < 1) {
         if (!repetition)
-            Rejette(c, "Le diamètre doit être supérieur à 1mm", Champ::DiametreSerie,
-                    Longueur(c, avant));
+            Rejette(c, c.systeme.Traduit("Programme", "Le diamètre doit être supérieur à 1mm"),
+                    Champ::DiametreSerie, Longueur(c, avant));
         return;
     }
     if (v == avant) return;
@@ -42,8 +44,9 @@ void ValideDiametreSerie(ContexteSaisie& c, const std::string& texte, bool repet
     // The series diameter must still hold every zone but the last one.
     const int n = doc.NombreZones;
     const bool zonePerdue = !(v / 2 > Rayon(doc, n - 1));
-    const std::string zone =
-        "Le diamètre doit être supérieur au diamètre de la zone " + std::to_string(n - 1);
+    const std::string zone = Remplace(
+        c.systeme.Traduit("Programme", "Le diamètre doit être supérieur au diamètre de la zone %1"),
+        {std::to_string(n - 1)});
     if (repetition) {
         if (zonePerdue) RejetteSilencieux(c, zone);
         return;
@@ -70,8 +73,10 @@ void ValideFocaleSerie(ContexteSaisie& c, const std::string& texte, bool repetit
     // Within 10 % of the initial focal length; none can be while it is 0.
     if (!(v < 30000 && f > 0 && std::fabs(v - f) / f < 0.1)) {
         if (!repetition) doc.FocaleSerie = avant;
-        return RejetteSilencieux(c, "La distance focale doit être inférieure à 30000mm (30m) et "
-                                    "elle ne doit pas être à plus de 10% de la valeur initiale");
+        return RejetteSilencieux(
+            c, c.systeme.Traduit("Programme",
+                                 "La distance focale doit être inférieure à 30000mm (30m) et "
+                                 "elle ne doit pas être à plus de 10% de la valeur initiale"));
     }
     if (repetition || v == avant) return;
     doc.FocaleSerie = v;
@@ -95,8 +100,11 @@ void ValideLecture(ContexteSaisie& c, const std::string& texte) {
     const double avant = s.ValeurAvantSaisie;
     if (v >= 1000) {
         CellulePrecedente(s, n);
-        return Rejette(c, "Tarvo n'accepte pas de valeur de mesure supérieure à 1000",
-                       Champ::Lecture, TexteLecture(avant, c.systeme.SeparateurDecimal()));
+        return Rejette(
+            c,
+            c.systeme.Traduit("Programme",
+                              "Tarvo n'accepte pas de valeur de mesure supérieure à 1000"),
+            Champ::Lecture, TexteLecture(avant, c.systeme.SeparateurDecimal()));
     }
     if (v == avant) return;
 
@@ -118,8 +126,9 @@ void ValideTrouCentralSerie(ContexteSaisie& c, const std::string& texte) {
     const double avant = c.saisie.ValeurAvantSaisie;
     if (v > 2 * Rayon(doc, 1))
         return Rejette(c,
-                       "Le rayon du trou central ne peut pas être supérieur au rayon de la "
-                       "première zone",
+                       c.systeme.Traduit("Programme",
+                                         "Le rayon du trou central ne peut pas être supérieur au "
+                                         "rayon de la première zone"),
                        Champ::TrouCentralSerie, Masque(c, avant, "#0.#"));
     // The series hole cannot be smaller than the mirror's.
     if (v == avant || v < doc.TrouCentral) return;

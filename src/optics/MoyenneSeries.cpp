@@ -1,5 +1,6 @@
 #include "optics/MoyenneSeries.h"
 
+#include "document/TexteProgramme.h"
 #include "optics/Precision.h"
 
 #include <cmath>
@@ -23,36 +24,43 @@ std::string Millimetres(double v, char sep) {
 
 } // namespace
 
-std::optional<std::string> MotifSansLigne(const Document& serie) {
+std::optional<std::string> MotifSansLigne(const Document& serie, Systeme* systeme) {
     const LignesValidees lignes = LignesDe(serie);
-    if (lignes.Nombre(1) + lignes.Nombre(2) == 0) return "aucune ligne validée";
+    if (lignes.Nombre(1) + lignes.Nombre(2) == 0)
+        return TexteProgramme(systeme, TARVO_NOOP("Programme", "aucune ligne validée"));
     return std::nullopt;
 }
 
 std::optional<std::string> MotifIncompatible(const Document& reference, const Document& serie,
-                                             char sep) {
-    if (auto motif = MotifSansLigne(serie)) return motif;
+                                             char sep, Systeme* systeme) {
+    if (auto motif = MotifSansLigne(serie, systeme)) return motif;
     auto differe = [](double a, double b) { return !(std::fabs(a - b) <= Tolerance); };
+    // The series' value against the reference's.
+    auto ecart = [&](const char* modele, double valeur, double attendue) {
+        return Remplace(TexteProgramme(systeme, modele),
+                        {Millimetres(valeur, sep), Millimetres(attendue, sep)});
+    };
     if (differe(serie.DiametreSerie, reference.DiametreSerie))
-        return "diamètre de " + Millimetres(serie.DiametreSerie, sep) + " au lieu de " +
-               Millimetres(reference.DiametreSerie, sep);
+        return ecart(TARVO_NOOP("Programme", "diamètre de %1 au lieu de %2"), serie.DiametreSerie,
+                     reference.DiametreSerie);
     if (differe(serie.FocaleSerie, reference.FocaleSerie))
-        return "focale de " + Millimetres(serie.FocaleSerie, sep) + " au lieu de " +
-               Millimetres(reference.FocaleSerie, sep);
+        return ecart(TARVO_NOOP("Programme", "focale de %1 au lieu de %2"), serie.FocaleSerie,
+                     reference.FocaleSerie);
     if (differe(serie.TrouCentralSerie, reference.TrouCentralSerie))
-        return "trou central de " + Millimetres(serie.TrouCentralSerie, sep) + " au lieu de " +
-               Millimetres(reference.TrouCentralSerie, sep);
+        return ecart(TARVO_NOOP("Programme", "trou central de %1 au lieu de %2"),
+                     serie.TrouCentralSerie, reference.TrouCentralSerie);
     if (serie.NombreZones != reference.NombreZones)
-        return std::to_string(serie.NombreZones) + " zones au lieu de " +
-               std::to_string(reference.NombreZones);
+        return Remplace(TexteProgramme(systeme, TARVO_NOOP("Programme", "%1 zones au lieu de %2")),
+                        {std::to_string(serie.NombreZones), std::to_string(reference.NombreZones)});
     return std::nullopt;
 }
 
-std::string LibelleMoyenne(const std::vector<int>& sources) {
-    std::string texte = "Moyenne des séries ";
+std::string LibelleMoyenne(const std::vector<int>& sources, Systeme* systeme) {
+    std::string liste;
     for (std::size_t i = 0; i < sources.size(); ++i)
-        texte += (i == 0 ? "" : ", ") + std::to_string(sources[i]);
-    return texte;
+        liste += (i == 0 ? "" : ", ") + std::to_string(sources[i]);
+    return Remplace(TexteProgramme(systeme, TARVO_NOOP("Programme", "Moyenne des séries %1")),
+                    {liste});
 }
 
 MoyenneDeSeries CalculeMoyenne(const std::vector<const Document*>& sources) {

@@ -145,7 +145,7 @@ TEST_F(Anglais, DISABLED_AucunTexteDesPagesNeResteEnFrancais) {
     FichiersPosix fichiers;
     ChoixMoyenne choix = MoyenneDesSeries(
         SeriesDuFichier(fichiers, std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc"),
-        {2, 3}, systeme.SeparateurDecimal());
+        {2, 3}, systeme);
     ASSERT_TRUE(choix.Moyenne);
     choix.Moyenne->Calcul.Serie.Intitule = "Test";
     TouteslesPages(choix.Moyenne->Calcul.Serie, "moyenne", &choix.Moyenne->Affichage);
