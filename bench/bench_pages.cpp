@@ -185,8 +185,9 @@ void BM_MoyenneDixSeries(benchmark::State& etat) {
     });
     std::vector<const Document*> sources;
     for (const Document& d : series) sources.push_back(&d);
+    test::SystemeFixe systeme;
     for (auto _ : etat) {
-        MoyenneEnCours m = PrepareMoyenne(sources, bench::Series);
+        MoyenneEnCours m = PrepareMoyenne(sources, bench::Series, systeme);
         benchmark::DoNotOptimize(m);
     }
 }

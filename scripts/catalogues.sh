@@ -12,7 +12,7 @@ maj() {
         -locations none -no-obsolete -source-language fr -target-language en "$@" \
         -ts "translations/tarvo_en_$catalogue.ts"
 }
-maj pages src/pages src/optics
-maj programme $(find src/app -name '*.cpp' ! -name Actions.cpp; find src/app -name '*.h') src/entry src/document
+maj pages src/pages $(find src/optics -name '*.cpp' ! -name MoyenneSeries.cpp; find src/optics -name '*.h')
+maj programme $(find src/app -name '*.cpp' ! -name Actions.cpp; find src/app -name '*.h') src/entry src/document src/optics/MoyenneSeries.cpp
 maj fenetre src/shell src/app/Actions.cpp
 maj commande src/cli src/posix src/main.cpp
