@@ -2,9 +2,11 @@
 #include "app/MoyenneEnCours.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/LigneCommande.h"
+#include "cli/MessagesCli.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "pages/IdentifiantsPages.h"
+#include "platform/Traduction.h"
 #include "posix/FichiersPosix.h"
 #include "posix/SystemePosix.h"
 #include "shell/Application.h"
@@ -23,25 +25,28 @@ namespace {
 
 // tarvo --pdf / --png: a page of a document drawn without a window.
 int RendPage(const tarvo::OptionsCli& options, const tarvo::Traducteur& traducteur) {
+    tarvo::SystemeQt systeme(&traducteur);
     if (!tarvo::IdentifiantPage(options.Page)) {
-        std::cerr << "tarvo : page inconnue : " << options.Page << "\n" << tarvo::UsageCli();
+        std::cerr << tarvo::AvecPrefixe(
+                         systeme, tarvo::Remplace(systeme.Traduit("Commande", "page inconnue : %1"),
+                                                  {options.Page}))
+                  << "\n"
+                  << tarvo::UsageCli(systeme);
         return 2;
     }
     tarvo::FichiersPosix fichiers;
-    tarvo::SystemeQt systeme(&traducteur);
     tarvo::DialoguesEnregistres dialogues;
     tarvo::Document doc;
-    const bool ouvert = tarvo::OuvreDocumentSansFenetre(
-        doc, options.Fichier, systeme.Aujourdhui(), options.Serie, fichiers, dialogues, &systeme);
-    for (const auto& message : dialogues.Messages)
-        std::cerr << (message.Titre.empty() ? "" : message.Titre + " : ") << message.Texte << "\n";
+    const bool ouvert = tarvo::OuvreDocumentSansFenetre(doc, options.Fichier, systeme.Aujourdhui(),
+                                                        options.Serie, fichiers, dialogues, &systeme);
+    tarvo::EcritMessages(dialogues.Messages, systeme, std::cerr);
     if (!ouvert) return 1;
     std::optional<tarvo::MoyenneEnCours> moyenne;
     if (options.Moyenne) {
         tarvo::ChoixMoyenne choix = tarvo::MoyenneDesSeries(
             tarvo::SeriesDuFichier(fichiers, doc.NomFichier), *options.Moyenne, systeme);
         if (!choix.Moyenne) {
-            std::cerr << "tarvo : " << choix.Erreur << "\n";
+            std::cerr << tarvo::AvecPrefixe(systeme, choix.Erreur) << "\n";
             return 1;
         }
         moyenne = std::move(choix.Moyenne);
@@ -50,8 +55,13 @@ int RendPage(const tarvo::OptionsCli& options, const tarvo::Traducteur& traducte
                                                                         : tarvo::FormatRendu::Png;
     tarvo::EtatPages::ReglagesOmbres ombres;
     if (options.ZoneCouteau && *options.ZoneCouteau > tarvo::ZonesUtilisees(doc)) {
-        std::cerr << "tarvo : --zone " << *options.ZoneCouteau << " : la série n'a que "
-                  << tarvo::ZonesUtilisees(doc) << " zones.\n";
+        std::cerr << tarvo::AvecPrefixe(
+                         systeme,
+                         tarvo::Remplace(systeme.Traduit("Commande", "--zone %1 : la série n'a que "
+                                                                     "%2 zones."),
+                                         {std::to_string(*options.ZoneCouteau),
+                                          std::to_string(tarvo::ZonesUtilisees(doc))}))
+                  << "\n";
         return 1;
     }
     if (options.ZoneCouteau) ombres.Zone = *options.ZoneCouteau;
@@ -60,7 +70,7 @@ int RendPage(const tarvo::OptionsCli& options, const tarvo::Traducteur& traducte
     const tarvo::ResultatRendu rendu = tarvo::RendPageSansFenetre(
         doc, systeme, options.Page, format, options.Sortie, moyenne ? &*moyenne : nullptr, ombres);
     if (!rendu.Reussi) {
-        std::cerr << "tarvo : " << rendu.Message << "\n";
+        std::cerr << tarvo::AvecPrefixe(systeme, rendu.Message) << "\n";
         return 1;
     }
     return 0;
@@ -85,6 +95,20 @@ void FiltreDiagnostics(QtMsgType type, const QMessageLogContext& contexte, const
     qt_message_output(type, contexte, message);
 }
 
+// ChoisitLangue's refusal, which it gives in French: its two forms, the second naming the
+// value given, in the language chosen.
+std::string ErreurLangue(tarvo::Systeme& systeme, const std::string& erreur) {
+    const std::string demande = "--langue demande fr ou en";
+    const std::string debut = demande + " (et non « ", fin = " »)";
+    if (erreur == demande) return systeme.Traduit("Commande", "--langue demande fr ou en");
+    if (erreur.size() >= debut.size() + fin.size() && erreur.starts_with(debut) &&
+        erreur.ends_with(fin))
+        return tarvo::Remplace(
+            systeme.Traduit("Commande", "--langue demande fr ou en (et non « %1 »)"),
+            {erreur.substr(debut.size(), erreur.size() - debut.size() - fin.size())});
+    return erreur;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,13 +116,17 @@ int main(int argc, char* argv[]) {
         tarvo::ChoisitLangue(std::vector<std::string>(argv + 1, argv + argc), std::getenv("LC_ALL"),
                              std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     const std::vector<std::string>& arguments = langue.Arguments;
+    const tarvo::Traducteur traducteur(langue.Choisie);
+    tarvo::SystemePosix posix;
+    tarvo::SystemeTraduit systeme(posix, traducteur);
     if (!langue.Erreur.empty()) {
-        std::cerr << "tarvo : " << langue.Erreur << "\n" << tarvo::UsageCli();
+        std::cerr << tarvo::AvecPrefixe(systeme, ErreurLangue(systeme, langue.Erreur)) << "\n"
+                  << tarvo::UsageCli(systeme);
         return 2;
     }
     for (const std::string& a : arguments) {
         if (a == "--help" || a == "-h") {
-            std::cout << tarvo::UsageCli();
+            std::cout << tarvo::UsageCli(systeme);
             return 0;
         }
         if (a == "--version" || a == "-V") {
@@ -106,12 +134,16 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
-    const tarvo::AnalyseCli analyse = tarvo::AnalyseLigneCommande(arguments);
+    const tarvo::AnalyseCli analyse = tarvo::AnalyseLigneCommande(arguments, systeme);
     if (!analyse.SansFenetre) {
         if (!AffichageDisponible()) {
-            std::cerr << "tarvo : pas d'affichage graphique pour ouvrir la fenêtre ; --pdf et "
-                         "--png dessinent une page sans fenêtre.\n"
-                      << tarvo::UsageCli();
+            std::cerr << tarvo::AvecPrefixe(
+                             systeme,
+                             systeme.Traduit("Commande",
+                                             "pas d'affichage graphique pour ouvrir la fenêtre ; "
+                                             "--pdf et --png dessinent une page sans fenêtre."))
+                      << "\n"
+                      << tarvo::UsageCli(systeme);
             return 1;
         }
         // The window's arguments without the language option.
@@ -125,23 +157,20 @@ int main(int argc, char* argv[]) {
     }
     qInstallMessageHandler(FiltreDiagnostics);
     if (!analyse.Options) {
-        std::cerr << "tarvo : " << analyse.Erreur << "\n" << tarvo::UsageCli();
+        std::cerr << tarvo::AvecPrefixe(systeme, analyse.Erreur) << "\n"
+                  << tarvo::UsageCli(systeme);
         return 2;
     }
-    const tarvo::Traducteur traducteur(langue.Choisie);
     tarvo::FichiersPosix fichiers;
-    tarvo::SystemePosix posix;
-    const tarvo::RefusCli refus =
-        tarvo::VerifieDocument(*analyse.Options, fichiers, posix.Aujourdhui());
+    const tarvo::RefusCli refus = tarvo::VerifieDocument(*analyse.Options, fichiers, systeme);
     if (refus.Code != 0) {
-        std::cerr << "tarvo : " << refus.Message << "\n";
-        if (refus.Code == 2) std::cerr << tarvo::UsageCli();
+        std::cerr << tarvo::AvecPrefixe(systeme, refus.Message) << "\n";
+        if (refus.Code == 2) std::cerr << tarvo::UsageCli(systeme);
         return refus.Code;
     }
     const auto mode = analyse.Options->ModeCli;
     if (mode == tarvo::OptionsCli::Mode::Pdf || mode == tarvo::OptionsCli::Mode::Png)
         return RendPage(*analyse.Options, traducteur);
-    tarvo::SystemeTraduit systeme(posix, traducteur);
     tarvo::ContexteCli contexte{fichiers, systeme, std::cout, std::cerr};
     return tarvo::ExecuteCommande(*analyse.Options, contexte);
 }

@@ -2,18 +2,19 @@
 
 #include "cli/DialoguesEnregistres.h"
 #include "cli/FenetreSansEcran.h"
+#include "cli/MessagesCli.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "document/Enregistrement.h"
 #include "platform/Services.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
 namespace {
 
-void AfficheMessages(const DialoguesEnregistres& dialogues, std::ostream& sortie) {
-    for (const auto& m : dialogues.Messages)
-        sortie << (m.Titre.empty() ? "Tarvo" : m.Titre) << " : " << m.Texte << '\n';
+void AfficheMessages(const DialoguesEnregistres& dialogues, ContexteCli& contexte) {
+    EcritMessages(dialogues.Messages, contexte.systeme, contexte.erreurs, "Tarvo");
 }
 
 } // namespace
@@ -21,14 +22,17 @@ void AfficheMessages(const DialoguesEnregistres& dialogues, std::ostream& sortie
 int CommandeEnregistreSous(const OptionsCli& options, ContexteCli& contexte) {
     Document doc;
     DialoguesEnregistres dialogues;
-    if (!OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), std::nullopt,
-                                  contexte.fichiers, dialogues, &contexte.systeme)) {
-        AfficheMessages(dialogues, contexte.erreurs);
-        contexte.erreurs << "Le document " << options.Fichier << " n'a pas pu être ouvert.\n";
+    if (!OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(),
+                                  std::nullopt, contexte.fichiers, dialogues, &contexte.systeme)) {
+        AfficheMessages(dialogues, contexte);
+        contexte.erreurs << Remplace(contexte.systeme.Traduit(
+                                         "Commande", "Le document %1 n'a pas pu être ouvert."),
+                                     {options.Fichier})
+                         << '\n';
         return 1;
     }
     // The open may have shown messages (a read error): the user must see them too.
-    AfficheMessages(dialogues, contexte.erreurs);
+    AfficheMessages(dialogues, contexte);
     dialogues.Messages.clear();
 
     // Save As with the name given: the overwrite question is answered by --overwrite.
@@ -38,14 +42,19 @@ int CommandeEnregistreSous(const OptionsCli& options, ContexteCli& contexte) {
     Services services{contexte.fichiers, dialogues, contexte.systeme, fenetre};
     Historique historique;
     EnregistreSous(doc, services, historique);
-    AfficheMessages(dialogues, contexte.erreurs);
+    AfficheMessages(dialogues, contexte);
     if (!dialogues.Questions.empty() && !options.Ecrase) {
-        contexte.erreurs << "Le fichier " << ForceExtension(options.Sortie)
-                         << " existe déjà ; ajoutez --overwrite pour le remplacer.\n";
+        contexte.erreurs << Remplace(contexte.systeme.Traduit("Commande",
+                                                              "Le fichier %1 existe déjà ; ajoutez "
+                                                              "--overwrite pour le remplacer."),
+                                     {ForceExtension(options.Sortie)})
+                         << '\n';
         return 1;
     }
     if (!doc.EnregistrementReussi) {
-        contexte.erreurs << "Le document n'a pas été enregistré.\n";
+        contexte.erreurs << contexte.systeme.Traduit("Commande",
+                                                     "Le document n'a pas été enregistré.")
+                         << '\n';
         return 1;
     }
     contexte.sortie << doc.NomFichier << '\n';

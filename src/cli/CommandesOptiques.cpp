@@ -1,11 +1,12 @@
 #include "cli/Commandes.h"
 
+#include "app/MoyenneEnCours.h"
 #include "cli/DialoguesEnregistres.h"
 #include "cli/ExportAnalyse.h"
 #include "cli/ExportOptique.h"
 #include "cli/Json.h"
+#include "cli/MessagesCli.h"
 #include "cli/Ouverture.h"
-#include "app/MoyenneEnCours.h"
 #include "document/Document.h"
 #include "optics/Analyse.h"
 #include "optics/Feuille.h"
@@ -14,6 +15,7 @@
 #include "optics/Reechantillonnage.h"
 #include "optics/Zonage.h"
 #include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -23,8 +25,11 @@ int CommandeZones(const OptionsCli& options, ContexteCli& contexte) {
     const double d = options.ZonesDiametre, f = options.ZonesFocale, h = options.ZonesTrou;
     if (!DansLimites(d) || !DansLimites(f) || !DansLimites(h) || !(d > 0) || !(f > 0) || h < 0 ||
         h >= d) {
-        contexte.erreurs << "--zones : le diamètre et la focale doivent être positifs, et le trou "
-                            "central plus petit que le diamètre\n";
+        contexte.erreurs << contexte.systeme.Traduit(
+                                "Commande", "--zones : le diamètre et la focale doivent être "
+                                            "positifs, et le trou central plus petit que le "
+                                            "diamètre")
+                         << '\n';
         return 2;
     }
     const int n = NombreZonesPropose(d, f, h);
@@ -50,8 +55,7 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     const bool ouvert =
         OuvreDocumentSansFenetre(doc, options.Fichier, contexte.systeme.Aujourdhui(), options.Serie,
                                  contexte.fichiers, dialogues, &contexte.systeme);
-    for (const auto& m : dialogues.Messages)
-        contexte.erreurs << (m.Titre.empty() ? "" : m.Titre + " : ") << m.Texte << '\n';
+    EcritMessages(dialogues.Messages, contexte.systeme, contexte.erreurs);
     if (!ouvert) return 1;
     std::optional<MoyenneEnCours> moyenne;
     if (options.Moyenne) {
@@ -62,10 +66,14 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
     const LignesValidees lignes = moyenne ? moyenne->Calcul.Lignes : LignesDe(serie);
     const ResultatReduction bulletin = CalculeBulletin(serie);
     if (!bulletin.Calculee()) {
-        contexte.erreurs << "Pas de bulletin de contrôle pour "
-                         << (moyenne ? moyenne->Calcul.Libelle
-                                     : "la série " + std::to_string(serie.SerieCourante))
-                         << " : " << TexteEtatReduction(bulletin.Etat) << '\n';
+        Systeme& s = contexte.systeme;
+        const std::string quoi = moyenne ? moyenne->Calcul.Libelle
+                                         : Remplace(s.Traduit("Commande", "la série %1"),
+                                                    {std::to_string(serie.SerieCourante)});
+        contexte.erreurs << Remplace(
+                                s.Traduit("Commande", "Pas de bulletin de contrôle pour %1 : %2"),
+                                {quoi, TexteEtatReduction(bulletin.Etat)})
+                         << '\n';
         return 1;
     }
     std::string texte;
@@ -79,9 +87,10 @@ int CommandeCsv(const OptionsCli& options, ContexteCli& contexte) {
 std::optional<MoyenneEnCours> MoyenneDemandee(const OptionsCli& options, const Document& doc,
                                               ContexteCli& contexte) {
     if (!options.Moyenne) return std::nullopt;
-    const ChoixMoyenne choix = MoyenneDesSeries(SeriesDuFichier(contexte.fichiers, doc.NomFichier),
-                                                *options.Moyenne, contexte.systeme);
-    if (!choix.Moyenne) contexte.erreurs << "tarvo : " << choix.Erreur << '\n';
+    const ChoixMoyenne choix =
+        MoyenneDesSeries(SeriesDuFichier(contexte.fichiers, doc.NomFichier), *options.Moyenne,
+                         contexte.systeme);
+    if (!choix.Moyenne) contexte.erreurs << AvecPrefixe(contexte.systeme, choix.Erreur) << '\n';
     return choix.Moyenne;
 }
 

@@ -4,8 +4,10 @@
 #include "cli/DialoguesEnregistres.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
-#include "platform/Fichiers.h"
 #include "pages/IdentifiantsPages.h"
+#include "platform/Fichiers.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -43,26 +45,28 @@ bool LitReel(const std::string& texte, double& valeur) {
 
 } // namespace
 
-std::string UsageCli() {
-    return "Usage :\n"
-           "  tarvo [FICHIER]                                  ouvre la fenêtre\n"
-           "  tarvo --json [--series N] FICHIER                décrit le document en JSON\n"
-           "  tarvo --csv [--series N] FICHIER                 tableau du bulletin en CSV\n"
-           "  tarvo --csv --historique FICHIER                 historique des séries en CSV\n"
-           "  tarvo --json|--csv --moyenne 2,3,5 FICHIER       moyenne de plusieurs séries\n"
-           "  tarvo --save-as SORTIE [--overwrite] FICHIER     enregistre sous un autre nom\n"
-           "  tarvo --zones DIAMETRE FOCALE TROU               propose les zones de l'écran\n"
-           "  tarvo --pdf SORTIE.pdf --page PAGE [--series N] FICHIER\n"
-           "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n"
-           "  (--pdf et --png prennent aussi --moyenne 2,3,5 pour les pages bulletin, analyse\n"
-           "  et historique)\n"
-           "  tarvo --png SORTIE.png --page ombres [--zone N] [--lpi N] [--decalage MM] FICHIER\n"
-           "  tarvo --pdf SORTIE.pdf --page masque FICHIER     masque de Couder à taille réelle\n"
-           "  tarvo --help | --version                         cet usage, la version\n"
-           "  (--langue fr|en choisit la langue ; sinon LANG, LC_MESSAGES ou LC_ALL)\n";
+std::string UsageCli(Systeme& systeme) {
+    return systeme.Traduit(
+        "Commande",
+        "Usage :\n"
+        "  tarvo [FICHIER]                                  ouvre la fenêtre\n"
+        "  tarvo --json [--series N] FICHIER                décrit le document en JSON\n"
+        "  tarvo --csv [--series N] FICHIER                 tableau du bulletin en CSV\n"
+        "  tarvo --csv --historique FICHIER                 historique des séries en CSV\n"
+        "  tarvo --json|--csv --moyenne 2,3,5 FICHIER       moyenne de plusieurs séries\n"
+        "  tarvo --save-as SORTIE [--overwrite] FICHIER     enregistre sous un autre nom\n"
+        "  tarvo --zones DIAMETRE FOCALE TROU               propose les zones de l'écran\n"
+        "  tarvo --pdf SORTIE.pdf --page PAGE [--series N] FICHIER\n"
+        "  tarvo --png SORTIE.png --page PAGE [--series N] FICHIER\n"
+        "  (--pdf et --png prennent aussi --moyenne 2,3,5 pour les pages bulletin, analyse\n"
+        "  et historique)\n"
+        "  tarvo --png SORTIE.png --page ombres [--zone N] [--lpi N] [--decalage MM] FICHIER\n"
+        "  tarvo --pdf SORTIE.pdf --page masque FICHIER     masque de Couder à taille réelle\n"
+        "  tarvo --help | --version                         cet usage, la version\n"
+        "  (--langue fr|en choisit la langue ; sinon LANG, LC_MESSAGES ou LC_ALL)\n");
 }
 
-AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
+AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments, Systeme& systeme) {
     AnalyseCli analyse;
     bool option = false;
     for (const auto& a : arguments)
@@ -87,42 +91,49 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         const bool suivant = i + 1 < arguments.size();
         if (a == "--json" || a == "--csv") {
             if (!choisitMode(a == "--json" ? OptionsCli::Mode::Json : OptionsCli::Mode::Csv))
-                return erreur("une seule commande à la fois");
+                return erreur(systeme.Traduit("Commande", "une seule commande à la fois"));
         } else if (a == "--save-as" || a == "--pdf" || a == "--png") {
             const auto m = a == "--save-as" ? OptionsCli::Mode::EnregistreSous
                            : a == "--pdf"   ? OptionsCli::Mode::Pdf
                                             : OptionsCli::Mode::Png;
-            if (!choisitMode(m)) return erreur("une seule commande à la fois");
-            if (!suivant) return erreur(a + " demande un nom de fichier");
+            if (!choisitMode(m))
+                return erreur(systeme.Traduit("Commande", "une seule commande à la fois"));
+            if (!suivant)
+                return erreur(
+                    Remplace(systeme.Traduit("Commande", "%1 demande un nom de fichier"), {a}));
             o.Sortie = arguments[++i];
         } else if (a == "--zones") {
             if (!choisitMode(OptionsCli::Mode::Zones))
-                return erreur("une seule commande à la fois");
+                return erreur(systeme.Traduit("Commande", "une seule commande à la fois"));
             if (i + 3 >= arguments.size() || !LitReel(arguments[i + 1], o.ZonesDiametre) ||
                 !LitReel(arguments[i + 2], o.ZonesFocale) ||
                 !LitReel(arguments[i + 3], o.ZonesTrou))
-                return erreur("--zones demande le diamètre, la focale et le diamètre du trou");
+                return erreur(systeme.Traduit(
+                    "Commande", "--zones demande le diamètre, la focale et le diamètre du trou"));
             i += 3;
         } else if (a == "--series") {
             int n = 0;
             if (!suivant || !LitEntier(arguments[i + 1], n) || n < 1)
-                return erreur("--series demande un numéro de série (1, 2, ...)");
+                return erreur(
+                    systeme.Traduit("Commande", "--series demande un numéro de série (1, 2, ...)"));
             o.Serie = n;
             ++i;
         } else if (a == "--page") {
-            if (!suivant) return erreur("--page demande le nom d'une page");
+            if (!suivant)
+                return erreur(systeme.Traduit("Commande", "--page demande le nom d'une page"));
             o.Page = arguments[++i];
         } else if (a == "--moyenne") {
             const auto numeros = suivant ? LitNumeros(arguments[i + 1]) : std::nullopt;
             if (!numeros)
-                return erreur("--moyenne demande des numéros de séries séparés par des virgules "
-                              "(2,3,5)");
+                return erreur(systeme.Traduit("Commande", "--moyenne demande des numéros de séries "
+                                                          "séparés par des virgules (2,3,5)"));
             o.Moyenne = numeros;
             ++i;
         } else if (a == "--zone") {
             int n = 0;
             if (!suivant || !LitEntier(arguments[i + 1], n) || n < 1)
-                return erreur("--zone demande un numéro de zone (1, 2, ...)");
+                return erreur(
+                    systeme.Traduit("Commande", "--zone demande un numéro de zone (1, 2, ...)"));
             o.ZoneCouteau = n;
             ++i;
         } else if (a == "--lpi" || a == "--decalage") {
@@ -130,8 +141,12 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
             const bool lpi = a == "--lpi";
             if (!suivant || !LitReel(arguments[i + 1], v) ||
                 !(lpi ? v >= 10 && v <= 1000 : v >= 0.1 && v <= 50))
-                return erreur(lpi ? "--lpi demande un nombre de traits par pouce, de 10 à 1000"
-                                  : "--decalage demande un décalage en mm, de 0.1 à 50");
+                return erreur(
+                    lpi ? systeme.Traduit(
+                              "Commande",
+                              "--lpi demande un nombre de traits par pouce, de 10 à 1000")
+                        : systeme.Traduit("Commande",
+                                          "--decalage demande un décalage en mm, de 0.1 à 50"));
             (lpi ? o.LignesParPouce : o.Decalage) = v;
             ++i;
         } else if (a == "--historique") {
@@ -139,17 +154,19 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
         } else if (a == "--overwrite") {
             o.Ecrase = true;
         } else if (a.rfind("--", 0) == 0) {
-            return erreur("option inconnue : " + a);
+            return erreur(Remplace(systeme.Traduit("Commande", "option inconnue : %1"), {a}));
         } else {
             restes.push_back(a);
         }
     }
-    if (!mode) return erreur("aucune commande");
+    if (!mode) return erreur(systeme.Traduit("Commande", "aucune commande"));
     o.ModeCli = *mode;
     if (o.ModeCli == OptionsCli::Mode::Zones) {
-        if (!restes.empty()) return erreur("--zones ne prend pas de fichier");
+        if (!restes.empty())
+            return erreur(systeme.Traduit("Commande", "--zones ne prend pas de fichier"));
     } else {
-        if (restes.empty()) return erreur("il manque le nom du document");
+        if (restes.empty())
+            return erreur(systeme.Traduit("Commande", "il manque le nom du document"));
         // A path with blanks may arrive split in several arguments.
         o.Documents = restes;
         o.Fichier = restes.front();
@@ -157,52 +174,67 @@ AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments) {
             o.Fichier += " " + restes[i];
     }
     const bool page = o.ModeCli == OptionsCli::Mode::Pdf || o.ModeCli == OptionsCli::Mode::Png;
-    if (page && o.Page.empty()) return erreur("--page est obligatoire avec --pdf et --png");
-    if (!page && !o.Page.empty()) return erreur("--page ne va qu'avec --pdf ou --png");
+    if (page && o.Page.empty())
+        return erreur(systeme.Traduit("Commande", "--page est obligatoire avec --pdf et --png"));
+    if (!page && !o.Page.empty())
+        return erreur(systeme.Traduit("Commande", "--page ne va qu'avec --pdf ou --png"));
     if (o.Serie && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv &&
         !page)
-        return erreur("--series ne va pas avec cette commande");
+        return erreur(systeme.Traduit("Commande", "--series ne va pas avec cette commande"));
     if (o.Ecrase && o.ModeCli != OptionsCli::Mode::EnregistreSous)
-        return erreur("--overwrite ne va qu'avec --save-as");
+        return erreur(systeme.Traduit("Commande", "--overwrite ne va qu'avec --save-as"));
     if (o.Historique && (o.ModeCli != OptionsCli::Mode::Csv || o.Serie || o.Moyenne))
-        return erreur("--historique ne va qu'avec --csv, sans --series ni --moyenne");
+        return erreur(systeme.Traduit(
+            "Commande", "--historique ne va qu'avec --csv, sans --series ni --moyenne"));
     const std::optional<std::string> pageChoisie = IdentifiantPage(o.Page);
     if ((o.ZoneCouteau || o.LignesParPouce || o.Decalage) &&
         !(page && pageChoisie && *pageChoisie == PageOmbres))
-        return erreur("--zone, --lpi et --decalage ne vont qu'avec --page ombres");
-    if (o.Moyenne && o.Serie) return erreur("--moyenne et --series ne vont pas ensemble");
+        return erreur(systeme.Traduit("Commande",
+                                      "--zone, --lpi et --decalage ne vont qu'avec --page ombres"));
+    if (o.Moyenne && o.Serie)
+        return erreur(systeme.Traduit("Commande", "--moyenne et --series ne vont pas ensemble"));
     if (o.Moyenne && o.ModeCli != OptionsCli::Mode::Json && o.ModeCli != OptionsCli::Mode::Csv &&
         !page)
-        return erreur("--moyenne ne va qu'avec --json, --csv, --pdf et --png");
+        return erreur(
+            systeme.Traduit("Commande", "--moyenne ne va qu'avec --json, --csv, --pdf et --png"));
     analyse.Options = o;
     return analyse;
 }
 
-RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, double aujourdhui) {
+RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, Systeme& systeme) {
     if (options.ModeCli == OptionsCli::Mode::Zones) return {};
     if (options.Documents.size() > 1 && fichiers.Nature(options.Fichier) == NatureChemin::Absent) {
         std::string noms;
         for (const std::string& d : options.Documents) noms += (noms.empty() ? "" : ", ") + d;
-        return {2, "un seul document à la fois (" + std::to_string(options.Documents.size()) +
-                       " donnés : " + noms + ")"};
+        return {2,
+                Remplace(systeme.Traduit("Commande", "un seul document à la fois (%1 donnés : %2)"),
+                         {std::to_string(options.Documents.size()), noms})};
     }
     switch (fichiers.Nature(options.Fichier)) {
-    case NatureChemin::Dossier: return {1, "« " + options.Fichier + " » est un dossier, pas un document"};
-    case NatureChemin::Illisible: return {1, "« " + options.Fichier + " » : lecture refusée"};
+    case NatureChemin::Dossier:
+        return {1, Remplace(systeme.Traduit("Commande", "« %1 » est un dossier, pas un document"),
+                            {options.Fichier})};
+    case NatureChemin::Illisible:
+        return {1, Remplace(systeme.Traduit("Commande", "« %1 » : lecture refusée"),
+                            {options.Fichier})};
     case NatureChemin::Absent:
     case NatureChemin::Fichier: break;
     }
     if (!options.Serie) return {};
     Document doc;
     DialoguesEnregistres dialogues;
-    if (!OuvreDocumentSansFenetre(doc, options.Fichier, aujourdhui, std::nullopt, fichiers,
-                                  dialogues))
+    if (!OuvreDocumentSansFenetre(doc, options.Fichier, systeme.Aujourdhui(), std::nullopt,
+                                  fichiers, dialogues, &systeme))
         return {};
     if (*options.Serie <= doc.NombreSeries) return {};
-    const std::string series = doc.NombreSeries == 0   ? "aucune série"
-                               : doc.NombreSeries == 1 ? "qu'une série"
-                                                       : "que " + std::to_string(doc.NombreSeries) + " séries";
-    return {1, "--series " + std::to_string(*options.Serie) + " : le document n'a " + series};
+    const std::string modele =
+        doc.NombreSeries == 0
+            ? systeme.Traduit("Commande", "--series %1 : le document n'a aucune série")
+        : doc.NombreSeries == 1
+            ? systeme.Traduit("Commande", "--series %1 : le document n'a qu'une série")
+            : systeme.Traduit("Commande", "--series %1 : le document n'a que %2 séries");
+    return {1,
+            Remplace(modele, {std::to_string(*options.Serie), std::to_string(doc.NombreSeries)})};
 }
 
 int ExecuteCommande(const OptionsCli& options, ContexteCli& contexte) {
@@ -219,7 +251,9 @@ int ExecuteCommande(const OptionsCli& options, ContexteCli& contexte) {
     case OptionsCli::Mode::Png:
         break;
     }
-    contexte.erreurs << "Cette commande demande l'interface graphique.\n";
+    contexte.erreurs << contexte.systeme.Traduit("Commande",
+                                                 "Cette commande demande l'interface graphique.")
+                     << '\n';
     return 2;
 }
 

@@ -38,21 +38,22 @@ struct AnalyseCli {
     std::string Erreur;
 };
 
-AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments);
+// The errors are in the language of `systeme`.
+AnalyseCli AnalyseLigneCommande(const std::vector<std::string>& arguments, Systeme& systeme);
 
-// Usage text of the headless command line.
-std::string UsageCli();
+// Usage text of the headless command line, in the language of `systeme`.
+std::string UsageCli(Systeme& systeme);
 
 // Why the command cannot go on with the document the line names, before it runs: several
 // documents (exit 2; a path with blanks split in several arguments is taken whole when that
 // file exists), a folder, a file that may not be read, a series past the document's last
 // (exit 1). Code 0: it may go on. A missing file is left to the command, which says so as
-// the Open command does.
+// the Open command does. The message is in the language of `systeme`, which gives today too.
 struct RefusCli {
     int Code = 0;
     std::string Message;
 };
-RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, double aujourdhui);
+RefusCli VerifieDocument(const OptionsCli& options, Fichiers& fichiers, Systeme& systeme);
 
 struct ContexteCli {
     Fichiers& fichiers;

@@ -63,10 +63,11 @@ TEST(LigneCommande, DocumentVerifieAvantLaCommande) {
         // A missing file is the command's to report, as the Open command does.
         {{"--json", "/m/absent.bdc"}, 0, ""},
     };
+    SystemeFixe systeme;
     for (const auto& c : cas) {
-        const AnalyseCli analyse = AnalyseLigneCommande(c.Arguments);
+        const AnalyseCli analyse = AnalyseLigneCommande(c.Arguments, systeme);
         ASSERT_TRUE(analyse.Options) << analyse.Erreur;
-        const RefusCli refus = VerifieDocument(*analyse.Options, fichiers, 46000);
+        const RefusCli refus = VerifieDocument(*analyse.Options, fichiers, systeme);
         EXPECT_EQ(refus.Code, c.Code) << c.Arguments.back();
         EXPECT_EQ(refus.Message, c.Message);
     }

@@ -85,7 +85,7 @@ struct Commande {
     std::ostringstream sortie, erreurs;
 
     int Execute(const std::vector<std::string>& arguments) {
-        const AnalyseCli analyse = AnalyseLigneCommande(arguments);
+        const AnalyseCli analyse = AnalyseLigneCommande(arguments, systeme);
         if (!analyse.Options) return -1;
         ContexteCli contexte{fichiers, systeme, sortie, erreurs};
         return ExecuteCommande(*analyse.Options, contexte);
