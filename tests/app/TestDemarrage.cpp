@@ -1,4 +1,5 @@
 #include "BancProgramme.h"
+#include "app/Aide.h"
 #include "app/Commandes.h"
 #include "app/Noms.h"
 
@@ -93,6 +94,36 @@ TEST_F(Demarrage, LAideDuProgrammeInstalleEstDansSonDossierDeDonnees) {
     FormCreate(p, {});
     EXPECT_EQ(p.Etat.FichierAide, "/usr/bin/help/index.html");
     EXPECT_TRUE(banc.dialogues.Messages.empty());
+}
+
+// In English the help page is its translation in the folder "en/" when the help has it, the
+// French page otherwise; in French always the French page.
+TEST(Aide, LaPageEstDansLaLangueDeLInterfaceQuandLAideLaTraduit) {
+    struct SystemeEnLangue : SystemeFixe {
+        std::string Langue;
+        std::string CodeLangue() override { return Langue; }
+    };
+    struct Cas {
+        std::string langue, executable, page, attendu;
+    };
+    const Cas cas[] = {
+        {"fr", "/opt/tarvo/", "feuille.html", "/opt/tarvo/help/feuille.html"},
+        {"en", "/opt/tarvo/", "feuille.html", "/opt/tarvo/help/en/feuille.html"},
+        {"en", "/opt/tarvo/", "index.html", "/opt/tarvo/help/en/index.html"},
+        {"en", "/opt/tarvo/", "ombres.html", "/opt/tarvo/help/ombres.html"}, // not translated
+        {"en", "/usr/bin/", "bulletin.html", "/usr/share/tarvo/help/en/bulletin.html"},
+    };
+    FichiersMemoire fichiers;
+    for (const char* f : {"/opt/tarvo/help/index.html", "/opt/tarvo/help/en/index.html",
+                          "/opt/tarvo/help/en/feuille.html", "/usr/share/tarvo/help/index.html",
+                          "/usr/share/tarvo/help/en/bulletin.html"})
+        fichiers.Contenus[f] = "<html></html>";
+    for (const Cas& c : cas) {
+        SystemeEnLangue systeme;
+        systeme.Langue = c.langue;
+        systeme.Executable = c.executable;
+        EXPECT_EQ(FichierAide(systeme, fichiers, c.page), c.attendu) << c.langue << " " << c.page;
+    }
 }
 
 TEST_F(Demarrage, LesParametresSontAppliquesEtLesFichiersRecentsAuMenu) {
