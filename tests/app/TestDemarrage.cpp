@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tarvo::test {
 namespace {
 
@@ -96,33 +98,22 @@ TEST_F(Demarrage, LAideDuProgrammeInstalleEstDansSonDossierDeDonnees) {
     EXPECT_TRUE(banc.dialogues.Messages.empty());
 }
 
-// In English the help page is its translation in the folder "en/" when the help has it, the
-// French page otherwise; in French always the French page.
+// In English the help page is its translation in "en/" when the help has it, else French.
 TEST(Aide, LaPageEstDansLaLangueDeLInterfaceQuandLAideLaTraduit) {
     struct SystemeEnLangue : SystemeFixe {
         std::string Langue;
         std::string CodeLangue() override { return Langue; }
-    };
-    struct Cas {
-        std::string langue, executable, page, attendu;
-    };
-    const Cas cas[] = {
-        {"fr", "/opt/tarvo/", "feuille.html", "/opt/tarvo/help/feuille.html"},
-        {"en", "/opt/tarvo/", "feuille.html", "/opt/tarvo/help/en/feuille.html"},
-        {"en", "/opt/tarvo/", "index.html", "/opt/tarvo/help/en/index.html"},
-        {"en", "/opt/tarvo/", "ombres.html", "/opt/tarvo/help/ombres.html"}, // not translated
-        {"en", "/usr/bin/", "bulletin.html", "/usr/share/tarvo/help/en/bulletin.html"},
-    };
+    } systeme;
     FichiersMemoire fichiers;
-    for (const char* f : {"/opt/tarvo/help/index.html", "/opt/tarvo/help/en/index.html",
-                          "/opt/tarvo/help/en/feuille.html", "/usr/share/tarvo/help/index.html",
-                          "/usr/share/tarvo/help/en/bulletin.html"})
+    for (const char* f : {"/opt/tarvo/help/index.html", "/opt/tarvo/help/en/feuille.html"})
         fichiers.Contenus[f] = "<html></html>";
-    for (const Cas& c : cas) {
-        SystemeEnLangue systeme;
-        systeme.Langue = c.langue;
-        systeme.Executable = c.executable;
-        EXPECT_EQ(FichierAide(systeme, fichiers, c.page), c.attendu) << c.langue << " " << c.page;
+    for (const auto& [langue, page, attendu] : {
+             std::array<std::string, 3>{"fr", "feuille.html", "/opt/tarvo/help/feuille.html"},
+             {"en", "feuille.html", "/opt/tarvo/help/en/feuille.html"},
+             {"en", "ombres.html", "/opt/tarvo/help/ombres.html"}, // not translated
+         }) {
+        systeme.Langue = langue;
+        EXPECT_EQ(FichierAide(systeme, fichiers, page), attendu) << langue << " " << page;
     }
 }
 
