@@ -41,4 +41,13 @@ std::string_view PageAide(int contexte) {
     }
 }
 
+std::string FichierAide(Systeme& systeme, Fichiers& fichiers, std::string_view page) {
+    const std::string dossier = DossierAideTrouve(systeme.RepertoireExecutable(), fichiers);
+    if (systeme.CodeLangue() == "en") {
+        const std::string anglais = dossier + std::string(DossierAideAnglais) + std::string(page);
+        if (fichiers.Existe(anglais)) return anglais;
+    }
+    return dossier + std::string(page);
+}
+
 } // namespace tarvo

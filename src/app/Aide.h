@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Fichiers.h"
+#include "platform/Systeme.h"
 
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@ namespace tarvo {
 inline constexpr std::string_view DossierAide = "help/";
 inline constexpr std::string_view DossierAideInstalle = "../share/tarvo/help/";
 inline constexpr std::string_view SommaireAide = "index.html";
+// The English pages, in a folder of the help folder, under the French pages' names.
+inline constexpr std::string_view DossierAideAnglais = "en/";
 
 // The help folder, ending with '/', of the executable in `repertoireExecutable` (which ends
 // with '/'): the first of the two above that holds the table of contents; the one beside
@@ -23,5 +26,9 @@ std::string DossierAideTrouve(const std::string& repertoireExecutable, Fichiers&
 // 3300 measurements, 3400 test report, 3500 analysis, 3600 history, 3700 test-stand aids); the
 // table of contents for any other number.
 std::string_view PageAide(int contexte);
+
+// The file of the help page `page` in the interface's language: in English, its translation
+// in the English folder when the help has it, else the French page, as always in French.
+std::string FichierAide(Systeme& systeme, Fichiers& fichiers, std::string_view page);
 
 } // namespace tarvo

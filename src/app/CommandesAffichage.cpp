@@ -24,8 +24,7 @@ void AideExecute(Programme& p) {
 
 void AideContextuelle(Programme& p, int contexte) {
     p.principale.AfficheAide(
-        DossierAideTrouve(p.services.systeme.RepertoireExecutable(), p.services.fichiers) +
-        std::string(PageAide(contexte)));
+        FichierAide(p.services.systeme, p.services.fichiers, PageAide(contexte)));
 }
 
 void AproposExecute(Programme& p) {

@@ -59,8 +59,7 @@ void FormCreate(Programme& p, const std::vector<std::string>& arguments) {
     EtatProgramme& etat = p.Etat;
     Systeme& systeme = p.services.systeme;
 
-    etat.FichierAide = DossierAideTrouve(systeme.RepertoireExecutable(), p.services.fichiers) +
-                       std::string(SommaireAide);
+    etat.FichierAide = FichierAide(systeme, p.services.fichiers, SommaireAide);
     if (!p.services.fichiers.Existe(etat.FichierAide))
         p.services.dialogues.Message(
             systeme.Traduit("Programme", "Le fichier d'aide est introuvable !"));

@@ -1,8 +1,11 @@
 #include "BancProgramme.h"
+#include "app/Aide.h"
 #include "app/Commandes.h"
 #include "app/Noms.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace tarvo::test {
 namespace {
@@ -93,6 +96,25 @@ TEST_F(Demarrage, LAideDuProgrammeInstalleEstDansSonDossierDeDonnees) {
     FormCreate(p, {});
     EXPECT_EQ(p.Etat.FichierAide, "/usr/bin/help/index.html");
     EXPECT_TRUE(banc.dialogues.Messages.empty());
+}
+
+// In English the help page is its translation in "en/" when the help has it, else French.
+TEST(Aide, LaPageEstDansLaLangueDeLInterfaceQuandLAideLaTraduit) {
+    struct SystemeEnLangue : SystemeFixe {
+        std::string Langue;
+        std::string CodeLangue() override { return Langue; }
+    } systeme;
+    FichiersMemoire fichiers;
+    for (const char* f : {"/opt/tarvo/help/index.html", "/opt/tarvo/help/en/feuille.html"})
+        fichiers.Contenus[f] = "<html></html>";
+    for (const auto& [langue, page, attendu] : {
+             std::array<std::string, 3>{"fr", "feuille.html", "/opt/tarvo/help/feuille.html"},
+             {"en", "feuille.html", "/opt/tarvo/help/en/feuille.html"},
+             {"en", "ombres.html", "/opt/tarvo/help/ombres.html"}, // not translated
+         }) {
+        systeme.Langue = langue;
+        EXPECT_EQ(FichierAide(systeme, fichiers, page), attendu) << langue << " " << page;
+    }
 }
 
 TEST_F(Demarrage, LesParametresSontAppliquesEtLesFichiersRecentsAuMenu) {

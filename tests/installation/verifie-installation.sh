@@ -21,10 +21,13 @@ usr=$racine/usr
 share=$usr/share
 
 [ -x "$usr/bin/tarvo" ] || echec "pas de programme bin/tarvo"
-# The program finds its help at ../share/tarvo/help from its own folder.
-for page in "$sources"/help/*; do
-    [ -f "$usr/bin/../share/tarvo/help/$(basename "$page")" ] || echec "aide : $(basename "$page")"
+# The program finds its help at ../share/tarvo/help from its own folder, the English pages
+# in its folder en.
+aide=$usr/bin/../share/tarvo/help
+for page in $(cd "$sources/help" && find . -type f); do
+    [ -f "$aide/$page" ] || echec "aide : ${page#./}"
 done
+[ -f "$aide/en/index.html" ] || echec "aide : en/index.html"
 
 bureau=$share/applications/$id.desktop
 meta=$share/metainfo/$id.metainfo.xml
