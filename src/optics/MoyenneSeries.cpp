@@ -1,6 +1,7 @@
 #include "optics/MoyenneSeries.h"
 
 #include "optics/Precision.h"
+#include "optics/TexteEnLangue.h"
 
 #include <cmath>
 #include <cstdio>
@@ -21,38 +22,70 @@ std::string Millimetres(double v, char sep) {
     return texte;
 }
 
+std::optional<std::string> SansLigne(const Document& serie, Systeme* systeme) {
+    const LignesValidees lignes = LignesDe(serie);
+    if (lignes.Nombre(1) + lignes.Nombre(2) == 0)
+        return TexteEnLangue(systeme, TARVO_NOOP("Pages", "aucune ligne validée"));
+    return std::nullopt;
+}
+
+std::optional<std::string> Incompatible(const Document& reference, const Document& serie, char sep,
+                                        Systeme* systeme) {
+    if (auto motif = SansLigne(serie, systeme)) return motif;
+    auto differe = [](double a, double b) { return !(std::fabs(a - b) <= Tolerance); };
+    auto motif = [&](std::string_view modele, double valeur, double attendue) {
+        return Remplace(TexteEnLangue(systeme, modele),
+                        {Millimetres(valeur, sep), Millimetres(attendue, sep)});
+    };
+    if (differe(serie.DiametreSerie, reference.DiametreSerie))
+        return motif(TARVO_NOOP("Pages", "diamètre de %1 au lieu de %2"), serie.DiametreSerie,
+                     reference.DiametreSerie);
+    if (differe(serie.FocaleSerie, reference.FocaleSerie))
+        return motif(TARVO_NOOP("Pages", "focale de %1 au lieu de %2"), serie.FocaleSerie,
+                     reference.FocaleSerie);
+    if (differe(serie.TrouCentralSerie, reference.TrouCentralSerie))
+        return motif(TARVO_NOOP("Pages", "trou central de %1 au lieu de %2"),
+                     serie.TrouCentralSerie, reference.TrouCentralSerie);
+    if (serie.NombreZones != reference.NombreZones)
+        return Remplace(TexteEnLangue(systeme, TARVO_NOOP("Pages", "%1 zones au lieu de %2")),
+                        {std::to_string(serie.NombreZones), std::to_string(reference.NombreZones)});
+    return std::nullopt;
+}
+
+std::string Libelle(const std::vector<int>& sources, Systeme* systeme) {
+    std::string numeros;
+    for (std::size_t i = 0; i < sources.size(); ++i)
+        numeros += (i == 0 ? "" : ", ") + std::to_string(sources[i]);
+    return Remplace(TexteEnLangue(systeme, TARVO_NOOP("Pages", "Moyenne des séries %1")),
+                    {numeros});
+}
+
 } // namespace
 
 std::optional<std::string> MotifSansLigne(const Document& serie) {
-    const LignesValidees lignes = LignesDe(serie);
-    if (lignes.Nombre(1) + lignes.Nombre(2) == 0) return "aucune ligne validée";
-    return std::nullopt;
+    return SansLigne(serie, nullptr);
+}
+
+std::optional<std::string> MotifSansLigne(const Document& serie, Systeme& systeme) {
+    return SansLigne(serie, &systeme);
 }
 
 std::optional<std::string> MotifIncompatible(const Document& reference, const Document& serie,
                                              char sep) {
-    if (auto motif = MotifSansLigne(serie)) return motif;
-    auto differe = [](double a, double b) { return !(std::fabs(a - b) <= Tolerance); };
-    if (differe(serie.DiametreSerie, reference.DiametreSerie))
-        return "diamètre de " + Millimetres(serie.DiametreSerie, sep) + " au lieu de " +
-               Millimetres(reference.DiametreSerie, sep);
-    if (differe(serie.FocaleSerie, reference.FocaleSerie))
-        return "focale de " + Millimetres(serie.FocaleSerie, sep) + " au lieu de " +
-               Millimetres(reference.FocaleSerie, sep);
-    if (differe(serie.TrouCentralSerie, reference.TrouCentralSerie))
-        return "trou central de " + Millimetres(serie.TrouCentralSerie, sep) + " au lieu de " +
-               Millimetres(reference.TrouCentralSerie, sep);
-    if (serie.NombreZones != reference.NombreZones)
-        return std::to_string(serie.NombreZones) + " zones au lieu de " +
-               std::to_string(reference.NombreZones);
-    return std::nullopt;
+    return Incompatible(reference, serie, sep, nullptr);
+}
+
+std::optional<std::string> MotifIncompatible(const Document& reference, const Document& serie,
+                                             Systeme& systeme) {
+    return Incompatible(reference, serie, systeme.SeparateurDecimal(), &systeme);
 }
 
 std::string LibelleMoyenne(const std::vector<int>& sources) {
-    std::string texte = "Moyenne des séries ";
-    for (std::size_t i = 0; i < sources.size(); ++i)
-        texte += (i == 0 ? "" : ", ") + std::to_string(sources[i]);
-    return texte;
+    return Libelle(sources, nullptr);
+}
+
+std::string LibelleMoyenne(const std::vector<int>& sources, Systeme& systeme) {
+    return Libelle(sources, &systeme);
 }
 
 MoyenneDeSeries CalculeMoyenne(const std::vector<const Document*>& sources) {
