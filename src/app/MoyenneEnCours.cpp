@@ -45,6 +45,7 @@ MoyenneEnCours PrepareMoyenne(const std::vector<const Document*>& sources, int n
     serie.NombreSeries = std::max(nombreSeries, 1);
     serie.Commentaire = serie.Note = Origine(sources);
     m.Affichage.Libelle = m.Calcul.Libelle;
+    m.Affichage.Sources = m.Calcul.Sources;
     m.Affichage.Lignes = m.Calcul.Lignes;
     m.Affichage.Resume = ResumeDe(serie, &m.Calcul.Lignes);
     return m;
