@@ -56,6 +56,7 @@ MoyenneEnCours PrepareMoyenne(const std::vector<const Document*>& sources, int n
     serie.Commentaire = serie.Note = Origine(sources, &systeme);
     m.Calcul.Libelle = LibelleMoyenne(m.Calcul.Sources, &systeme);
     m.Affichage.Libelle = m.Calcul.Libelle;
+    m.Affichage.Sources = m.Calcul.Sources;
     m.Affichage.Lignes = m.Calcul.Lignes;
     m.Affichage.Resume = ResumeDe(serie, &m.Calcul.Lignes);
     return m;

@@ -1,5 +1,7 @@
 #include "optics/MasqueCouder.h"
 
+#include "optics/TexteEnLangue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -54,12 +56,17 @@ std::vector<PointMm> Cercle(double rayon, double pasDegres) {
     return points;
 }
 
-ResultatMasque CalculeMasque(const Document& doc) {
+namespace {
+
+ResultatMasque Calcule(const Document& doc, Systeme* systeme) {
     ResultatMasque resultat;
     const int n = doc.NombreZones;
     const double diametre = doc.DiametreSerie;
     if (n < 1 || n > ZonesMax || !(diametre > 1) || !std::isfinite(diametre)) {
-        resultat.Motif = "Le diamètre de la série et ses zones ne décrivent pas de masque.";
+        resultat.Motif = TexteEnLangue(
+            systeme,
+            TARVO_NOOP("Pages",
+                       "Le diamètre de la série et ses zones ne décrivent pas de masque."));
         return resultat;
     }
     GeometrieMasque m;
@@ -72,15 +79,18 @@ ResultatMasque CalculeMasque(const Document& doc) {
     for (int i = 1; i <= n; ++i) {
         const double exterieur = i == n ? m.RayonMiroir : doc.Zones[i][RayonExterieur];
         if (!std::isfinite(exterieur) || !(exterieur > interieur) || exterieur > m.RayonMiroir) {
-            resultat.Motif = "Les rayons des zones doivent croître du bord du trou central "
-                             "jusqu'au bord du miroir.";
+            resultat.Motif = TexteEnLangue(
+                systeme, TARVO_NOOP("Pages", "Les rayons des zones doivent croître du bord du "
+                                             "trou central jusqu'au bord du miroir."));
             return resultat;
         }
         const std::vector<PointMm> quart =
             Quadrant(interieur, exterieur, m.Pont / 2, m.Pont / 2, m.Pont / 2 + m.Hauteur);
         if (quart.size() < 3) {
-            resultat.Motif =
-                "La zone " + std::to_string(i) + " est trop étroite pour y ouvrir une fenêtre.";
+            resultat.Motif = Remplace(
+                TexteEnLangue(systeme, TARVO_NOOP("Pages", "La zone %1 est trop étroite pour y "
+                                                           "ouvrir une fenêtre.")),
+                {std::to_string(i)});
             return resultat;
         }
         // Odd zones above the diameter, even ones below; each on both sides.
@@ -108,6 +118,16 @@ ResultatMasque CalculeMasque(const Document& doc) {
     }
     resultat.Masque = std::move(m);
     return resultat;
+}
+
+} // namespace
+
+ResultatMasque CalculeMasque(const Document& doc) {
+    return Calcule(doc, nullptr);
+}
+
+ResultatMasque CalculeMasque(const Document& doc, Systeme& systeme) {
+    return Calcule(doc, &systeme);
 }
 
 } // namespace tarvo

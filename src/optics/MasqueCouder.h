@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "platform/Systeme.h"
 
 #include <optional>
 #include <string>
@@ -47,13 +48,14 @@ struct GeometrieMasque {
 };
 
 // The mask of the series in memory: its zone radii (the last one is the series' rim) and its
-// hole. Nothing, with the reason in French, when the zones cannot give one (no diameter,
-// radii that do not grow, a zone too narrow for its window).
+// hole. Nothing, with the reason, when the zones cannot give one (no diameter, radii that do
+// not grow, a zone too narrow for its window): in French, or in the system's language.
 struct ResultatMasque {
     std::optional<GeometrieMasque> Masque;
     std::string Motif;
 };
 ResultatMasque CalculeMasque(const Document& doc);
+ResultatMasque CalculeMasque(const Document& doc, Systeme& systeme);
 
 // The points of a circle, `pas` degrees apart at most, every one on it.
 std::vector<PointMm> Cercle(double rayon, double pasDegres = 0.25);

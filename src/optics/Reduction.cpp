@@ -3,6 +3,7 @@
 #include "optics/ColonnesZones.h"
 #include "optics/Constantes.h"
 #include "optics/Equilibre.h"
+#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -87,16 +88,17 @@ std::string_view TexteEtatReduction(EtatReduction etat) {
     case EtatReduction::Calculee:
         return "";
     case EtatReduction::NombreZonesIncorrect:
-        return "Le nombre de zones doit être compris entre 2 et 10.";
+        return TARVO_NOOP("Pages", "Le nombre de zones doit être compris entre 2 et 10.");
     case EtatReduction::AucuneLigneValidee:
-        return "Aucune ligne de mesure n'est validée.";
+        return TARVO_NOOP("Pages", "Aucune ligne de mesure n'est validée.");
     case EtatReduction::CaracteristiquesIncorrectes:
-        return "Le diamètre et la distance focale de la série doivent être positifs.";
+        return TARVO_NOOP("Pages",
+                          "Le diamètre et la distance focale de la série doivent être positifs.");
     case EtatReduction::ZonesIncorrectes:
-        return "Les rayons des zones doivent croître du bord du trou central jusqu'au bord du "
-               "miroir.";
+        return TARVO_NOOP("Pages", "Les rayons des zones doivent croître du bord du trou central "
+                                   "jusqu'au bord du miroir.");
     case EtatReduction::ValeursHorsLimites:
-        return "Les valeurs de cette série sont hors des limites du calcul.";
+        return TARVO_NOOP("Pages", "Les valeurs de cette série sont hors des limites du calcul.");
     }
     return "";
 }

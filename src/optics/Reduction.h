@@ -20,7 +20,8 @@ enum class EtatReduction : std::uint8_t {
     ValeursHorsLimites,          // a value, or a result, beyond any mirror
 };
 
-// The sentence the report shows instead of a reduction that could not be made.
+// The sentence the report shows instead of a reduction that could not be made, in French: it
+// is marked for the catalogue (context "Pages"), to be translated where it is shown.
 std::string_view TexteEtatReduction(EtatReduction etat);
 
 // One zone of the report, as columns 1 to 13 of its row of the zone table.

@@ -2,6 +2,8 @@
 
 #include "document/Document.h"
 #include "optics/Reduction.h"
+#include "pages/EnteteEtPied.h"
+#include "platform/Traduction.h"
 
 #include <optional>
 #include <string>
@@ -11,12 +13,15 @@ namespace tarvo {
 
 // Texts and figures that the screen and the paper of the test report share.
 
-inline constexpr std::string_view TitreBulletin = "Bulletin de contrôle du miroir";
-inline constexpr std::string_view TitreGrapheOnde =
-    "½ profil de l'onde comparé à la parabole de la meilleure onde de référence";
+inline constexpr TitreParForme TitreBulletin{
+    TARVO_NOOP("Pages", "Bulletin de contrôle du miroir"),
+    TARVO_NOOP("Pages", "Bulletin de contrôle du miroir parabolique"),
+    TARVO_NOOP("Pages", "Bulletin de contrôle du miroir sphérique")};
+inline constexpr std::string_view TitreGrapheOnde = TARVO_NOOP(
+    "Pages", "½ profil de l'onde comparé à la parabole de la meilleure onde de référence");
 inline constexpr std::string_view TitreGrapheAberrations =
-    "Aberrations transversales comparées au disque de diffraction";
-inline constexpr std::string_view LibelleTrou = "Diamètre du trou central = ";
+    TARVO_NOOP("Pages", "Aberrations transversales comparées au disque de diffraction");
+inline constexpr std::string_view LibelleTrou = TARVO_NOOP("Pages", "Diamètre du trou central = ");
 
 // The series diameter and focal length both above 0.0001: only then are the figures
 // divided by them written (a series without them shows the labels alone, never an

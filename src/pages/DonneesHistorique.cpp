@@ -6,17 +6,25 @@
 
 namespace tarvo {
 
-const std::array<std::string_view, ColonnesHistorique>& EntetesHistorique() {
-    static constexpr std::array<std::string_view, ColonnesHistorique> entetes{
-        "N°", "Date", "Diam.", "Lect.", "ε (nm)", "λ/…", "RMS (nm)", "Strehl", "K", "Commentaire"};
-    return entetes;
+std::array<std::string, ColonnesHistorique> EntetesHistorique(Systeme& systeme) {
+    return {systeme.Traduit("Pages", "N°"),
+            systeme.Traduit("Pages", "Date"),
+            systeme.Traduit("Pages", "Diam."),
+            systeme.Traduit("Pages", "Lect."),
+            "ε (nm)",
+            "λ/…",
+            "RMS (nm)",
+            "Strehl",
+            "K",
+            systeme.Traduit("Pages", "Commentaire")};
 }
 
 std::array<std::string, ColonnesHistorique>
-TextesLigneHistorique(const ResumeSerie& s, char sep,
+TextesLigneHistorique(const ResumeSerie& s, Systeme& systeme,
                       const std::function<std::string(double)>& date) {
+    const char sep = systeme.SeparateurDecimal();
     std::array<std::string, ColonnesHistorique> t;
-    t[0] = s.Numero > 0 ? std::to_string(s.Numero) : "Moy.";
+    t[0] = s.Numero > 0 ? std::to_string(s.Numero) : systeme.Traduit("Pages", "Moy.");
     t[1] = date(s.Date);
     t[2] = s.Diametre > 0.0001 ? FormateMasque(s.Diametre, "#0.0", sep) : std::string(SansValeur);
     t[3] = std::to_string(s.Lectures);
@@ -52,16 +60,19 @@ int DebutPourVoir(int nombre, int serie, int debut) {
     return serie < page.Premiere ? serie : serie - LignesParPageHistorique + 1;
 }
 
-std::string LigneResumeHistorique(const std::vector<ResumeSerie>& series, PageDuTableau page,
+std::string LigneResumeHistorique(Systeme& systeme, const std::vector<ResumeSerie>& series,
+                                  PageDuTableau page,
                                   const std::function<std::string(double)>& date) {
     const int nombre = static_cast<int>(series.size());
-    if (nombre == 0) return "Aucune série de mesures.";
-    std::string texte = nombre == 1 ? "1 série" : std::to_string(nombre) + " séries";
-    texte += nombre == 1 ? ", le " + date(series.front().Date)
-                         : ", du " + date(series.front().Date) + " au " + date(series.back().Date);
+    if (nombre == 0) return systeme.Traduit("Pages", "Aucune série de mesures.");
+    std::string texte = nombre == 1 ? Remplace(systeme.Traduit("Pages", "1 série, le %1"),
+                                               {date(series.front().Date)})
+                                    : Remplace(systeme.Traduit("Pages", "%1 séries, du %2 au %3"),
+                                               {std::to_string(nombre), date(series.front().Date),
+                                                date(series.back().Date)});
     if (page.Premiere > 1 || page.Derniere < nombre)
-        texte += " ; séries " + std::to_string(page.Premiere) + " à " +
-                 std::to_string(page.Derniere) + " ci-dessous";
+        texte += Remplace(systeme.Traduit("Pages", " ; séries %1 à %2 ci-dessous"),
+                          {std::to_string(page.Premiere), std::to_string(page.Derniere)});
     return texte + ".";
 }
 

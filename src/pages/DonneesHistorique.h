@@ -1,6 +1,9 @@
 #pragma once
 
 #include "optics/ResumeSerie.h"
+#include "pages/EnteteEtPied.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <array>
 #include <functional>
@@ -12,10 +15,14 @@ namespace tarvo {
 
 // Texts and figures that the screen and the paper of the history page share.
 
-inline constexpr std::string_view TitreHistorique = "Historique du miroir";
-inline constexpr std::string_view TitreGrapheEcarts = "Ecart maximal ε de chaque série";
+inline constexpr TitreParForme TitreHistorique{
+    TARVO_NOOP("Pages", "Historique du miroir"),
+    TARVO_NOOP("Pages", "Historique du miroir parabolique"),
+    TARVO_NOOP("Pages", "Historique du miroir sphérique")};
+inline constexpr std::string_view TitreGrapheEcarts =
+    TARVO_NOOP("Pages", "Ecart maximal ε de chaque série");
 inline constexpr std::string_view TitreGrapheZones =
-    "Ecart longitudinal Λc de chaque zone, les cinq dernières séries";
+    TARVO_NOOP("Pages", "Ecart longitudinal Λc de chaque zone, les cinq dernières séries");
 // What stands in place of a figure that a series cannot give.
 inline constexpr std::string_view SansValeur = "—";
 inline constexpr int ColonnesHistorique = 10;
@@ -23,12 +30,13 @@ inline constexpr int ColonnesHistorique = 10;
 inline constexpr int LignesParPageHistorique = 30;
 
 // The column headers: N°, date, diameter, readings, ε, λ/x, RMS, Strehl, K, comment.
-const std::array<std::string_view, ColonnesHistorique>& EntetesHistorique();
+std::array<std::string, ColonnesHistorique> EntetesHistorique(Systeme& systeme);
 
-// The texts of a line; `date` writes a day count as the system's short date. A series that
-// cannot be reduced shows "—" for every figure.
+// The texts of a line, in the system's language with its separator; `date` writes a day
+// count as the system's short date. A series that cannot be reduced shows "—" for every
+// figure.
 std::array<std::string, ColonnesHistorique>
-TextesLigneHistorique(const ResumeSerie& s, char separateur,
+TextesLigneHistorique(const ResumeSerie& s, Systeme& systeme,
                       const std::function<std::string(double)>& date);
 
 // The series of the table's page: from `debut` (1-based; 0 for the last page) at most
@@ -44,14 +52,17 @@ int DebutPourVoir(int nombre, int serie, int debut);
 
 // The line above the table: how many series, from which date to which, and which are
 // shown when the table has several pages.
-std::string LigneResumeHistorique(const std::vector<ResumeSerie>& series, PageDuTableau page,
+std::string LigneResumeHistorique(Systeme& systeme, const std::vector<ResumeSerie>& series,
+                                  PageDuTableau page,
                                   const std::function<std::string(double)>& date);
 
 // The status bar text of the page.
-inline constexpr std::string_view StatutHistorique =
-    "Cliquer sur une ligne, ou la choisir par les flèches et Entrée, pour ouvrir son bulletin";
-inline constexpr std::string_view StatutHistoriquePages =
+inline constexpr std::string_view StatutHistorique = TARVO_NOOP(
+    "Pages",
+    "Cliquer sur une ligne, ou la choisir par les flèches et Entrée, pour ouvrir son bulletin");
+inline constexpr std::string_view StatutHistoriquePages = TARVO_NOOP(
+    "Pages",
     "Cliquer sur une ligne, ou la choisir par les flèches et Entrée, pour ouvrir son bulletin ; "
-    "F4, F5 : séries précédentes, suivantes";
+    "F4, F5 : séries précédentes, suivantes");
 
 } // namespace tarvo

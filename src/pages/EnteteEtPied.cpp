@@ -2,6 +2,7 @@
 
 #include "document/Conversions.h"
 #include "document/Document.h"
+#include "optics/TexteEnLangue.h"
 #include "pages/IdentifiantsPages.h"
 
 #include <array>
@@ -22,6 +23,12 @@ std::string SuffixeForme(double k) {
     return std::string();
 }
 
+std::string TitreDeForme(Systeme& systeme, const TitreParForme& titre, double k) {
+    if (EstParabolique(k)) return systeme.Traduit("Pages", titre.Parabolique);
+    if (EstSpherique(k)) return systeme.Traduit("Pages", titre.Spherique);
+    return systeme.Traduit("Pages", titre.Quelconque);
+}
+
 namespace {
 
 struct EtatPage {
@@ -34,28 +41,30 @@ struct EtatPage {
     bool Annuler;
 };
 
-constexpr std::string_view ImprimerMesures = "Imprimer |Imprimer ce tableau de mesures";
-constexpr std::string_view CliquerCellule = "Cliquer sur la cellulle à modifier";
+constexpr std::string_view ImprimerMesures =
+    TARVO_NOOP("Pages", "Imprimer |Imprimer ce tableau de mesures");
+constexpr std::string_view CliquerCellule =
+    TARVO_NOOP("Pages", "Cliquer sur la cellulle à modifier");
 
 constexpr std::array<EtatPage, 9> EtatsPages{{
     {PageCaracteristiques, BoutonPage::ToolCaracteristiques, 3100,
-     "Imprimer |Imprimer le document affiché", true, "", false},
-    {PageFeuille, BoutonPage::ToolTravail, 3200, "Imprimer |Imprimer la feuille de travail", true,
-     "", false},
+     TARVO_NOOP("Pages", "Imprimer |Imprimer le document affiché"), true, "", false},
+    {PageFeuille, BoutonPage::ToolTravail, 3200,
+     TARVO_NOOP("Pages", "Imprimer |Imprimer la feuille de travail"), true, "", false},
     {PageMesures, BoutonPage::ToolAnciennes, 3300, ImprimerMesures, true,
-     "Utiliser les flèches pour changer de série de mesures", false},
+     TARVO_NOOP("Pages", "Utiliser les flèches pour changer de série de mesures"), false},
     {PageNouvellesMesures, BoutonPage::ToolNouvelles, 3300, ImprimerMesures, true, CliquerCellule,
      true},
     {PageEditionMesures, BoutonPage::ToolEdition, 3300, ImprimerMesures, true, CliquerCellule,
      false},
-    {PageBulletin, BoutonPage::ToolBulletin, 3400, "Imprimer |Imprimer le bulletin de contrôle",
-     false, "", false},
-    {PageAnalyse, BoutonPage::ToolAnalyse, 3500, "Imprimer |Imprimer l'analyse du miroir", false,
-     "", false},
-    {PageHistorique, BoutonPage::ToolHistorique, 3600, "Imprimer |Imprimer l'historique du miroir",
-     false, "", false},
-    {PageOmbres, BoutonPage::ToolOmbres, 3700, "Imprimer |Imprimer les ombres simulées", false, "",
-     false},
+    {PageBulletin, BoutonPage::ToolBulletin, 3400,
+     TARVO_NOOP("Pages", "Imprimer |Imprimer le bulletin de contrôle"), false, "", false},
+    {PageAnalyse, BoutonPage::ToolAnalyse, 3500,
+     TARVO_NOOP("Pages", "Imprimer |Imprimer l'analyse du miroir"), false, "", false},
+    {PageHistorique, BoutonPage::ToolHistorique, 3600,
+     TARVO_NOOP("Pages", "Imprimer |Imprimer l'historique du miroir"), false, "", false},
+    {PageOmbres, BoutonPage::ToolOmbres, 3700,
+     TARVO_NOOP("Pages", "Imprimer |Imprimer les ombres simulées"), false, "", false},
 }};
 
 // Place of `Bouton_Annuler` on the new-series page.
@@ -69,13 +78,18 @@ void FixeLargeurPage(Surface& surface, int largeur) {
     surface.FixeLargeurFiche(largeur);
 }
 
-void EtatFenetrePage(Surface& surface, std::string_view page) {
+namespace {
+
+void EtatFenetre(Surface& surface, std::string_view page, Systeme* systeme) {
     for (const EtatPage& etat : EtatsPages) {
         if (etat.Page != page) continue;
         surface.EnfonceBoutonPage(etat.Bouton);
         surface.FixeContexteAide(etat.ContexteAide);
-        if (etat.AvecStatut) surface.FixeTexteStatut(std::string(etat.Statut));
-        surface.FixeConseilImprimer(std::string(etat.ConseilImprimer));
+        // An empty status stays empty: it is no text of the catalogue.
+        if (etat.AvecStatut)
+            surface.FixeTexteStatut(etat.Statut.empty() ? std::string()
+                                                        : TexteEnLangue(systeme, etat.Statut));
+        surface.FixeConseilImprimer(TexteEnLangue(systeme, etat.ConseilImprimer));
         if (etat.Annuler)
             surface.PlaceControle(Controle::BoutonAnnuler, GaucheAnnuler, HautAnnuler);
         surface.AfficheControle(Controle::BoutonAnnuler, etat.Annuler);
@@ -86,6 +100,16 @@ void EtatFenetrePage(Surface& surface, std::string_view page) {
                 surface.AfficheControle(c, false);
         return;
     }
+}
+
+} // namespace
+
+void EtatFenetrePage(Surface& surface, std::string_view page, Systeme& systeme) {
+    EtatFenetre(surface, page, &systeme);
+}
+
+void EtatFenetrePage(Surface& surface, std::string_view page) {
+    EtatFenetre(surface, page, nullptr);
 }
 
 bool SondePolices(Canvas& canvas) {
@@ -116,8 +140,8 @@ int DessineDateEcran(Canvas& canvas, int abscisse, std::string_view date) {
     return canvas.LargeurTexte(date);
 }
 
-void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule) {
-    constexpr std::string_view de = "de ";
+void DessineNomEcran(Canvas& canvas, Systeme& systeme, int y, std::string_view intitule) {
+    const std::string de = systeme.Traduit("Pages", "de ");
     canvas.EcritTexte(67 - canvas.LargeurTexte(de), y, de);
     canvas.EcritTexte(71, y, intitule);
 }
@@ -131,8 +155,12 @@ void CadreSelecteurSeries(Surface& surface, Canvas& canvas) {
     canvas.Rectangle(37, 1, 100, 20);
 }
 
-void DessineNumeroSerie(Canvas& canvas, int serie) {
-    DessineTexteSerie(canvas, "Série N°" + std::to_string(serie));
+std::string TexteNumeroSerie(Systeme& systeme, int serie) {
+    return Remplace(systeme.Traduit("Pages", "Série N°%1"), {std::to_string(serie)});
+}
+
+void DessineNumeroSerie(Canvas& canvas, Systeme& systeme, int serie) {
+    DessineTexteSerie(canvas, TexteNumeroSerie(systeme, serie));
 }
 
 void DessineTexteSerie(Canvas& canvas, std::string_view texte) {
@@ -143,32 +171,60 @@ void DessineTexteSerie(Canvas& canvas, std::string_view texte) {
                       3 + (16 - canvas.HauteurTexte(texte)) / 2, texte);
 }
 
-int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
-                        std::string_view date, bool nomGras) {
+namespace {
+
+// The title, the date and the name line of the paper header.
+int Entete(Canvas& canvas, const std::string& titre, std::string_view date,
+           const std::string& ligneNom, bool nomGras) {
     const int largeurPage = canvas.Largeur();
-    const std::string titreComplet = std::string(titre) + SuffixeForme(doc.CoefDeformation);
     canvas.FixeTaillePolice(20);
-    const int hauteurTitre = canvas.HauteurTexte(titreComplet);
-    canvas.EcritTexte((largeurPage - canvas.LargeurTexte(titreComplet)) / 2, 0, titreComplet);
+    const int hauteurTitre = canvas.HauteurTexte(titre);
+    canvas.EcritTexte((largeurPage - canvas.LargeurTexte(titre)) / 2, 0, titre);
 
     canvas.FixeTaillePolice(10);
     const std::string dateMM = std::string(date) + "MM";
     canvas.EcritTexte(largeurPage - canvas.LargeurTexte(dateMM),
                       hauteurTitre - canvas.HauteurTexte(date), date);
-    if (!doc.Intitule.empty()) {
-        const std::string ligne = "de " + FormeAffichable(doc.Intitule);
+    if (!ligneNom.empty()) {
         canvas.FixeGras(nomGras);
-        canvas.EcritTexte((largeurPage - canvas.LargeurTexte(ligne)) / 2, hauteurTitre, ligne);
+        canvas.EcritTexte((largeurPage - canvas.LargeurTexte(ligneNom)) / 2, hauteurTitre,
+                          ligneNom);
         canvas.FixeGras(false);
     }
     return hauteurTitre;
 }
 
-void DessinePiedPapier(Canvas& canvas, int y) {
+void PiedPapier(Canvas& canvas, int y, std::string_view texte) {
     canvas.FixeCouleurBrosse(Blanc);
     canvas.FixeStyleBrosse(StyleBrosse::Plein);
-    const std::string pied = std::string(TextePied) + std::string(AdresseAuteur);
+    const std::string pied = std::string(texte) + std::string(AdresseAuteur);
     canvas.EcritTexte((canvas.Largeur() - canvas.LargeurTexte(pied)) / 2, y, pied);
+}
+
+} // namespace
+
+int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
+                        std::string_view date, bool nomGras) {
+    return Entete(canvas, std::string(titre) + SuffixeForme(doc.CoefDeformation), date,
+                  doc.Intitule.empty() ? std::string() : "de " + FormeAffichable(doc.Intitule),
+                  nomGras);
+}
+
+int DessineEntetePapier(Canvas& canvas, Systeme& systeme, const Document& doc,
+                        const TitreParForme& titre, std::string_view date, bool nomGras) {
+    return Entete(canvas, TitreDeForme(systeme, titre, doc.CoefDeformation), date,
+                  doc.Intitule.empty() ? std::string()
+                                       : Remplace(systeme.Traduit("Pages", "de %1"),
+                                                  {FormeAffichable(doc.Intitule)}),
+                  nomGras);
+}
+
+void DessinePiedPapier(Canvas& canvas, int y, Systeme& systeme) {
+    PiedPapier(canvas, y, systeme.Traduit("Pages", TextePied));
+}
+
+void DessinePiedPapier(Canvas& canvas, int y) {
+    PiedPapier(canvas, y, TextePied);
 }
 
 } // namespace tarvo

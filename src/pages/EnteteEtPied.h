@@ -2,6 +2,8 @@
 
 #include "pages/Canvas.h"
 #include "pages/Surface.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +14,8 @@ struct Document;
 
 // The author's web address, printed in the footer of every page.
 inline constexpr std::string_view AdresseAuteur = "https://www.tarvo.fr";
-inline constexpr std::string_view TextePied = "Document réalisé avec le logiciel TARVO - ";
+inline constexpr std::string_view TextePied =
+    TARVO_NOOP("Pages", "Document réalisé avec le logiciel TARVO - ");
 
 // Title of the font-scale probe, and the widest it may be with normal fonts.
 inline constexpr std::string_view TitreSonde = "Caractéristiques du miroir";
@@ -26,8 +29,20 @@ bool EstSpherique(double coefDeformation);
 // " parabolique" for a paraboloid, " sphérique" for a sphere, else nothing.
 std::string SuffixeForme(double coefDeformation);
 
+// A page title for each shape of the mirror, each one whole in the catalogue (English puts
+// the shape elsewhere than French does); in French the shaped ones are the plain one with
+// its `SuffixeForme`.
+struct TitreParForme {
+    std::string_view Quelconque;
+    std::string_view Parabolique;
+    std::string_view Spherique;
+};
+std::string TitreDeForme(Systeme& systeme, const TitreParForme& titre, double coefDeformation);
+
 // Window state of a page (`PageCourante`): toolbar button down, help context, status bar
 // text, hint of `Imprimer1`, `Bouton_Annuler`. The report page writes its own status text.
+// The texts in the system's language, or in French without one.
+void EtatFenetrePage(Surface& surface, std::string_view page, Systeme& systeme);
 void EtatFenetrePage(Surface& surface, std::string_view page);
 
 // The page bitmap and its frame at the page's width.
@@ -51,7 +66,7 @@ TitreDessine DessineTitreEcran(Canvas& canvas, int largeurPage, std::string_view
 int DessineDateEcran(Canvas& canvas, int abscisse, std::string_view date);
 
 // "de " ending at x = 67 and the name from x = 71, in the current font.
-void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule);
+void DessineNomEcran(Canvas& canvas, Systeme& systeme, int y, std::string_view intitule);
 
 // The series selector at the top left of the pages that browse the series: the arrows
 // placed at left 20 (previous series) and 100 (next series), top 3, the frame around them
@@ -59,7 +74,9 @@ void DessineNomEcran(Canvas& canvas, int y, std::string_view intitule);
 void CadreSelecteurSeries(Surface& surface, Canvas& canvas);
 
 // "Série N°" and the series number, Arial 13 regular, centred between the arrows.
-void DessineNumeroSerie(Canvas& canvas, int serie);
+void DessineNumeroSerie(Canvas& canvas, Systeme& systeme, int serie);
+// "Série N°3", as the paper headers write it too.
+std::string TexteNumeroSerie(Systeme& systeme, int serie);
 // Another text in the same place and font.
 void DessineTexteSerie(Canvas& canvas, std::string_view texte);
 
@@ -69,8 +86,13 @@ void DessineTexteSerie(Canvas& canvas, std::string_view texte);
 // regular again after it). Sets the size to 10. Returns the title height.
 int DessineEntetePapier(Canvas& canvas, const Document& doc, std::string_view titre,
                         std::string_view date, bool nomGras = false);
+// The same in the system's language.
+int DessineEntetePapier(Canvas& canvas, Systeme& systeme, const Document& doc,
+                        const TitreParForme& titre, std::string_view date, bool nomGras);
 
-// Paper footer, centred on the page width at y, on a white brush.
+// Paper footer, centred on the page width at y, on a white brush; in the system's language,
+// or in French without one.
+void DessinePiedPapier(Canvas& canvas, int y, Systeme& systeme);
 void DessinePiedPapier(Canvas& canvas, int y);
 
 } // namespace tarvo

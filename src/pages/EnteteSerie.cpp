@@ -1,5 +1,6 @@
 #include "pages/EnteteSerie.h"
 
+#include "optics/MoyenneSeries.h"
 #include "pages/EnteteEtPied.h"
 
 #include <algorithm>
@@ -24,29 +25,36 @@ void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne) {
     surface.AfficheControle(Controle::DownNeutre, !mesures || serie <= 1);
 }
 
-void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc,
+void SelecteurSeries(Surface& surface, Systeme& systeme, Canvas& c, const Document& doc,
                      const MoyenneAffichee* moyenne) {
     if (moyenne)
-        surface.FixeTexteStatut(StatutMoyenne(*moyenne));
+        surface.FixeTexteStatut(StatutMoyenne(systeme, *moyenne));
     else if (surface.MesuresActive() && doc.NombreSeries > 1)
-        surface.FixeTexteStatut(std::string(StatutSeries));
+        surface.FixeTexteStatut(systeme.Traduit("Pages", StatutSeries));
     VisibiliteFleches(surface, doc, moyenne != nullptr);
     CadreSelecteurSeries(surface, c);
 }
 
-void DessineMoyenneEcran(Canvas& c, int y, const Document& doc, const MoyenneAffichee& moyenne) {
-    const Police corps = c.PoliceCourante();
-    DessineTexteSerie(c, "Moyenne");
-    c.FixePolice(corps);
-    if (doc.Intitule.empty())
-        c.EcritTexte(71, y, moyenne.Libelle);
-    else
-        DessineNomEcran(c, y, doc.Intitule + " — " + moyenne.Libelle);
+std::string LibelleMoyenneAffichee(Systeme& systeme, const MoyenneAffichee& moyenne) {
+    return moyenne.Sources.empty() ? moyenne.Libelle : LibelleMoyenne(moyenne.Sources, &systeme);
 }
 
-std::string StatutMoyenne(const MoyenneAffichee& moyenne) {
-    return moyenne.Libelle +
-           ", non enregistrée : Affichage, Enregistrer comme nouvelle série, pour la garder";
+void DessineMoyenneEcran(Canvas& c, Systeme& systeme, int y, const Document& doc,
+                         const MoyenneAffichee& moyenne) {
+    const Police corps = c.PoliceCourante();
+    DessineTexteSerie(c, systeme.Traduit("Pages", "Moyenne"));
+    c.FixePolice(corps);
+    const std::string libelle = LibelleMoyenneAffichee(systeme, moyenne);
+    if (doc.Intitule.empty())
+        c.EcritTexte(71, y, libelle);
+    else
+        DessineNomEcran(c, systeme, y, doc.Intitule + " — " + libelle);
+}
+
+std::string StatutMoyenne(Systeme& systeme, const MoyenneAffichee& moyenne) {
+    return Remplace(systeme.Traduit("Pages", "%1, non enregistrée : Affichage, Enregistrer comme "
+                                             "nouvelle série, pour la garder"),
+                    {LibelleMoyenneAffichee(systeme, moyenne)});
 }
 
 int TitreAjuste(Canvas& c, const MiseEnPage& m, std::string_view titre) {

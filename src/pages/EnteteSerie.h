@@ -5,9 +5,10 @@
 #include "pages/MiseEnPage.h"
 #include "pages/SourceHistorique.h"
 #include "pages/Surface.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <string>
-
 #include <string_view>
 
 namespace tarvo {
@@ -16,7 +17,7 @@ namespace tarvo {
 // analysis): the series arrows, their status text, and the self-sizing title.
 
 inline constexpr std::string_view StatutSeries =
-    "Utiliser les flèches, F4 ou F5 pour changer de série de mesures";
+    TARVO_NOOP("Pages", "Utiliser les flèches, F4 ou F5 pour changer de série de mesures");
 
 // The arrows browse the series only while the command `Mesures` is enabled; each end of the
 // document shows its neutral arrow, and so do both while a mean of series is shown.
@@ -24,15 +25,19 @@ void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne = fal
 
 // The status text when there are series to browse (or what a mean shown is), the arrows and
 // their frames.
-void SelecteurSeries(Surface& surface, Canvas& c, const Document& doc,
+void SelecteurSeries(Surface& surface, Systeme& systeme, Canvas& c, const Document& doc,
                      const MoyenneAffichee* moyenne = nullptr);
+
+// The label of a mean shown, "Moyenne des séries 2, 3", in the system's language.
+std::string LibelleMoyenneAffichee(Systeme& systeme, const MoyenneAffichee& moyenne);
 
 // The series box and the name line for a mean: "Moyenne" in the box, the mean's label after
 // the mirror's name (alone when there is no name), at y.
-void DessineMoyenneEcran(Canvas& c, int y, const Document& doc, const MoyenneAffichee& moyenne);
+void DessineMoyenneEcran(Canvas& c, Systeme& systeme, int y, const Document& doc,
+                         const MoyenneAffichee& moyenne);
 
 // The status text of a mean shown.
-std::string StatutMoyenne(const MoyenneAffichee& moyenne);
+std::string StatutMoyenne(Systeme& systeme, const MoyenneAffichee& moyenne);
 
 // The title redrawn at the height that makes it about 325 px wide, centred between the left
 // edge and the date (bold with normal fonts). Returns the y of the line under it.

@@ -1,3 +1,4 @@
+#include "optics/TexteEnLangue.h"
 #include "pages/EchellesGraphes.h"
 #include "pages/ElementsGraphes.h"
 #include "pages/GraphesBulletin.h"
@@ -22,11 +23,12 @@ const ZoneBulletin& Zone(const ResultatReduction& r, int i) {
 
 // "ε = 123 nanomètres = λ/4.6". A wavefront exactly on its parabola has no fraction of λ:
 // the legend then stops at the nanometres.
-void LegendeEcart(Canvas& c, int x, int y, const ResultatReduction& r, char separateur, bool papier,
-                  int leve) {
+void LegendeEcart(Canvas& c, int x, int y, const DonneesGraphes& g, bool papier, int leve) {
+    const ResultatReduction& r = g.Reduction;
+    const char separateur = g.Separateur;
     int suite = EcritGrec(c, x, y, "e", leve);
-    std::string texte =
-        " = " + FormateMasque(r.Parabole.EcartMax, "#0", separateur) + " nanomètres";
+    std::string texte = Remplace(TexteEnLangue(g.Langue, TARVO_NOOP("Pages", " = %1 nanomètres")),
+                                 {FormateMasque(r.Parabole.EcartMax, "#0", separateur)});
     if (!r.FractionLambda) {
         c.EcritTexte(suite, y, texte);
         return;
@@ -107,7 +109,7 @@ void DessineGrapheOnde(Canvas& image, int largeur, int hauteur, const DonneesGra
     Segment(image, x0, 13, x0, hauteur - 13);
     FlecheVerticaleEcran(image, x0);
     FlecheHorizontaleEcran(image, largeur, rp.Y0);
-    LegendeEcart(image, largeur / 2, 1, r, g.Separateur, false, 0);
+    LegendeEcart(image, largeur / 2, 1, g, false, 0);
 
     for (int k = 0; k <= 10; ++k) {
         const int ecart = EnPixel(k * e.Pas * sY);
@@ -166,8 +168,7 @@ void DessineGrapheOndePapier(Canvas& papier, const MiseEnPage& m, const Rectangl
     BarreEcart(papier, rp, r, m.UnitePoint);
 
     AxesPapier(papier, m, p, zone.Gauche, zone.Haut, zone.Droite, zone.Bas, rp);
-    LegendeEcart(papier, papier.Largeur() / 2, zone.Haut + m.UnitePoint, r, g.Separateur, true,
-                 p.LeveGrec);
+    LegendeEcart(papier, papier.Largeur() / 2, zone.Haut + m.UnitePoint, g, true, p.LeveGrec);
 
     papier.FixeLargeurPlume(m.DemiPoint);
     const int trait = 2 * p.DemiFleche;

@@ -1,5 +1,6 @@
 #include "pages/GrapheProfil.h"
 
+#include "optics/TexteEnLangue.h"
 #include "pages/EchellesGraphes.h"
 #include "pages/ElementsGraphes.h"
 #include "pages/LigneLissee.h"
@@ -15,7 +16,7 @@ namespace {
 
 // The band, lighter than the grey of the hole so that both read on paper.
 constexpr Couleur TeinteBande{218, 218, 218};
-constexpr std::string_view LegendeBande = "bande grisée : ± 1 σ";
+constexpr std::string_view LegendeBande = TARVO_NOOP("Pages", "bande grisée : ± 1 σ");
 
 double Sigma(const DonneesProfil& d, int i) {
     return d.Sigmas ? (*d.Sigmas)[static_cast<std::size_t>(i)] : 0;
@@ -123,8 +124,10 @@ void DessineGrapheProfil(Canvas& c, const RectangleGraphe& zone, const DonneesPr
     Segment(c, gauche, Y(0), droite + 1, Y(0));
     Segment(c, gauche, haut, gauche, bas + 1);
     Segment(c, gauche, bas, droite + 1, bas);
-    if (d.Sigmas)
-        c.EcritTexte(droite - c.LargeurTexte(LegendeBande), zone.Haut + texte / 4, LegendeBande);
+    if (d.Sigmas) {
+        const std::string legende = TexteEnLangue(d.Langue, LegendeBande);
+        c.EcritTexte(droite - c.LargeurTexte(legende), zone.Haut + texte / 4, legende);
+    }
 
     // The profile, mirrored, broken at the hole.
     for (const int cote : {-1, 1}) {

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "pages/Canvas.h"
 #include "pages/GraphesBulletin.h"
+#include "platform/Systeme.h"
 
 #include <array>
 #include <optional>
@@ -22,6 +23,8 @@ struct DonneesProfil {
     double Diametre = 0;
     double Trou = 0;
     char Separateur = ',';
+    // The language of the legend; French without a system.
+    Systeme* Langue = nullptr;
 };
 
 // What changes between the screen and the paper: sizes in pixels of the target.

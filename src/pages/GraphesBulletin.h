@@ -3,17 +3,19 @@
 #include "optics/Reduction.h"
 #include "pages/Canvas.h"
 #include "pages/MiseEnPage.h"
+#include "platform/Systeme.h"
 
 namespace tarvo {
 
 // What the two graphs of the test report show: a computed reduction (`Calculee()`), the
-// series diameter D and the series central hole d, in mm, and the system's decimal
-// separator for the numbers written.
+// series diameter D and the series central hole d, in mm, the system's decimal separator
+// for the numbers written, and the system that translates the legends (French without one).
 struct DonneesGraphes {
     const ResultatReduction& Reduction;
     double Diametre = 0;
     double Trou = 0;
     char Separateur = ',';
+    Systeme* Langue = nullptr;
 };
 
 // Screen: each graph fills its whole image (`Dessin`, `Dessin2`), `largeur` × `hauteur`

@@ -2,6 +2,7 @@
 
 #include "pages/ElementsGraphes.h"
 #include "pages/MasqueNombre.h"
+#include "platform/Traduction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,8 +113,9 @@ void TraitMotif(Canvas& c, int x1, int y1, int x2, int y2, const std::vector<int
 }
 
 void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
-                         const std::vector<ResumeSerie>& series, char sep,
+                         const std::vector<ResumeSerie>& series, Systeme& systeme,
                          const std::function<std::string(double)>& date, const StyleHistorique& s) {
+    const char sep = systeme.SeparateurDecimal();
     c.FixePlume(Plume{Noir, StylePlume::Plein, s.Trait});
     c.FixeBrosse(Brosse{Blanc, StyleBrosse::Vide});
     std::vector<const ResumeSerie*> reduites;
@@ -122,7 +124,7 @@ void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
     Pourtour(c, zone.Gauche, zone.Haut, zone.Droite, zone.Bas);
     const int t = c.HauteurTexte("0");
     if (reduites.empty()) {
-        const std::string_view vide = "Aucune série réduite.";
+        const std::string vide = systeme.Traduit("Pages", "Aucune série réduite.");
         c.EcritTexte((zone.Gauche + zone.Droite - c.LargeurTexte(vide)) / 2,
                      (zone.Haut + zone.Bas - t) / 2, vide);
         return;
@@ -167,7 +169,8 @@ void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
         for (double n = std::ceil(a.X0 / pas) * pas; n <= a.X1; n += pas) {
             const int x = a.X(n);
             Segment(c, x, a.Bas, x, a.Bas + s.Graduation);
-            const std::string texte = "N°" + std::to_string(static_cast<long>(n));
+            const std::string texte =
+                Remplace(systeme.Traduit("Pages", "N°%1"), {std::to_string(static_cast<long>(n))});
             c.EcritTexte(x - c.LargeurTexte(texte) / 2, a.Bas + s.Graduation, texte);
         }
     }
@@ -187,14 +190,16 @@ void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
 }
 
 void DessineGrapheZones(Canvas& c, const RectangleGraphe& zone,
-                        const std::vector<const ResumeSerie*>& series, double diametre, char sep,
-                        const std::function<std::string(double)>& date, const StyleHistorique& s) {
+                        const std::vector<const ResumeSerie*>& series, double diametre,
+                        Systeme& systeme, const std::function<std::string(double)>& date,
+                        const StyleHistorique& s) {
+    const char sep = systeme.SeparateurDecimal();
     c.FixePlume(Plume{Noir, StylePlume::Plein, s.Trait});
     c.FixeBrosse(Brosse{Blanc, StyleBrosse::Vide});
     Pourtour(c, zone.Gauche, zone.Haut, zone.Droite, zone.Bas);
     const int t = c.HauteurTexte("0");
     if (series.empty() || !(diametre > 0)) {
-        const std::string_view vide = "Aucune série réduite.";
+        const std::string vide = systeme.Traduit("Pages", "Aucune série réduite.");
         c.EcritTexte((zone.Gauche + zone.Droite - c.LargeurTexte(vide)) / 2,
                      (zone.Haut + zone.Bas - t) / 2, vide);
         return;
@@ -211,7 +216,8 @@ void DessineGrapheZones(Canvas& c, const RectangleGraphe& zone,
     int largeurLegende = 0;
     std::vector<std::string> libelles;
     for (const ResumeSerie* r : series) {
-        libelles.push_back("Série " + std::to_string(r->Numero) + " (" + date(r->Date) + ")");
+        libelles.push_back(Remplace(systeme.Traduit("Pages", "Série %1 (%2)"),
+                                    {std::to_string(r->Numero), date(r->Date)}));
         largeurLegende = std::max(largeurLegende, c.LargeurTexte(libelles.back()));
     }
     const double pasY = PasRond(ymax - ymin, 8);

@@ -24,15 +24,14 @@ struct StyleHistorique {
 // ε of every reduced series against its date, or its number when two series share a date
 // (or there is a single date); dotted lines at λ/8 and λ/4 when the scale reaches them.
 void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
-                         const std::vector<ResumeSerie>& series, char separateur,
-                         const std::function<std::string(double)>& date,
-                         const StyleHistorique& s);
+                         const std::vector<ResumeSerie>& series, Systeme& systeme,
+                         const std::function<std::string(double)>& date, const StyleHistorique& s);
 
 // Λc of each zone against the zone's mean radius for the last (at most five) reduced series,
 // each in its own dash pattern and mark, with a legend; the newest drawn last.
 void DessineGrapheZones(Canvas& c, const RectangleGraphe& zone,
                         const std::vector<const ResumeSerie*>& series, double diametre,
-                        char separateur, const std::function<std::string(double)>& date,
+                        Systeme& systeme, const std::function<std::string(double)>& date,
                         const StyleHistorique& s);
 
 // The dash patterns of the zone graph (on and off lengths in pattern units; empty: solid).

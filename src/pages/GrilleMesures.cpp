@@ -20,16 +20,16 @@ constexpr std::size_t Indice(int i) {
 
 } // namespace
 
-std::string LibelleDiametre(int diametre) {
-    return "Diamètre " + std::to_string(diametre);
+std::string LibelleDiametre(Systeme& systeme, int diametre) {
+    return Remplace(systeme.Traduit("Pages", "Diamètre %1"), {std::to_string(diametre)});
 }
 
-std::string LibelleLigne(int ligne) {
-    return "Mesure " + std::to_string(ligne);
+std::string LibelleLigne(Systeme& systeme, int ligne) {
+    return Remplace(systeme.Traduit("Pages", "Mesure %1"), {std::to_string(ligne)});
 }
 
-std::string LibelleMoyenne(int diametre) {
-    return "D" + std::to_string(diametre) + " moyen";
+std::string LibelleMoyenne(Systeme& systeme, int diametre) {
+    return Remplace(systeme.Traduit("Pages", "D%1 moyen"), {std::to_string(diametre)});
 }
 
 double Lecture(const Document& doc, int zone, int ligne, int diametre) {

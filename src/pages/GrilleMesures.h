@@ -4,6 +4,8 @@
 #include "pages/Canvas.h"
 #include "pages/EtatSaisie.h"
 #include "pages/MiseEnPage.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 
 #include <string>
 #include <string_view>
@@ -14,17 +16,17 @@ namespace tarvo {
 // counts and means of the validated lines, and the two tick marks.
 
 inline constexpr std::string_view PhraseValidees =
-    "Seules les mesures validées sont utilisées pour les calculs.";
+    TARVO_NOOP("Pages", "Seules les mesures validées sont utilisées pour les calculs.");
 inline constexpr std::string_view PhraseUnites =
-    "Les valeurs des mesures sont exprimées en millimètres.";
+    TARVO_NOOP("Pages", "Les valeurs des mesures sont exprimées en millimètres.");
 inline constexpr std::string_view LibelleZones = "Zones";
 // The widest reading: the readings end half the rest of their column before its edge.
 inline constexpr std::string_view EchantillonLecture = "999.999";
 
 // "Diamètre d", "Mesure r", "D1 moyen" / "D2 moyen".
-std::string LibelleDiametre(int diametre);
-std::string LibelleLigne(int ligne);
-std::string LibelleMoyenne(int diametre);
+std::string LibelleDiametre(Systeme& systeme, int diametre);
+std::string LibelleLigne(Systeme& systeme, int ligne);
+std::string LibelleMoyenne(Systeme& systeme, int diametre);
 
 // Reading of zone z on line r (1..10, or 11 for the mean) of diameter d; the indices
 // must lie within the array.

@@ -25,7 +25,7 @@ void TravailImpression(ContextePage& page, const EntetePapier& entete, int large
         Plume{Noir, StylePlume::Plein, largeurPlume > 0 ? largeurPlume : m.UnitePoint});
 
     const int hauteurTitre =
-        DessineEntetePapier(canvas, page.doc, entete.Titre,
+        DessineEntetePapier(canvas, page.systeme, page.doc, entete.Titre,
                             page.systeme.DateCourte(page.doc.DateSerie), entete.NomGras);
     m.InterligneImpression = canvas.HauteurTexte("Hp");
     m.MargeImpression = canvas.LargeurTexte("Marge");

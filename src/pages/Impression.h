@@ -2,16 +2,17 @@
 
 #include "pages/Canvas.h"
 #include "pages/ContextePage.h"
+#include "pages/EnteteEtPied.h"
 
 #include <functional>
 #include <string_view>
 
 namespace tarvo {
 
-// What the paper header of a page shows besides the date: its title (the shape suffix is
-// added) and whether the "de " line with the mirror's name is bold.
+// What the paper header of a page shows besides the date: its title for the mirror's shape
+// and whether the "de " line with the mirror's name is bold.
 struct EntetePapier {
-    std::string_view Titre;
+    TitreParForme Titre;
     bool NomGras = false;
 };
 
@@ -23,7 +24,8 @@ struct EntetePapier {
 void TravailImpression(ContextePage& page, const EntetePapier& entete, int largeurPlume,
                        const std::function<void(Canvas&, int hauteurTitre)>& corps);
 
-inline void TravailImpression(ContextePage& page, std::string_view titrePapier, int largeurPlume,
+inline void TravailImpression(ContextePage& page, const TitreParForme& titrePapier,
+                              int largeurPlume,
                               const std::function<void(Canvas&, int hauteurTitre)>& corps) {
     TravailImpression(page, EntetePapier{titrePapier}, largeurPlume, corps);
 }

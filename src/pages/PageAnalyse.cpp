@@ -28,33 +28,36 @@ void Centre(Canvas& c, int largeurPage, int y, std::string_view texte) {
 // The body under the header; returns its bottom.
 int Corps(ContextePage& page, Canvas& c, const ContenuAnalyse& contenu, int y, int largeurPage) {
     const Document& doc = page.doc;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int u = c.HauteurTexte("Bp") * 11 / 10;
     c.EcritTexte(Gauche, y,
-                 "Diamètre optique = " + TexteFini(doc.DiametreSerie, "#0.0", sep) + " mm");
+                 systeme.Traduit("Pages", "Diamètre optique = ") +
+                     TexteFini(doc.DiametreSerie, "#0.0", sep) + " mm");
     c.EcritTexte(largeurPage * 6 / 10, y,
-                 "Rayon de courbure = " + TexteFini(2 * doc.FocaleSerie, "#0.0", sep) + " mm");
+                 systeme.Traduit("Pages", "Rayon de courbure = ") +
+                     TexteFini(2 * doc.FocaleSerie, "#0.0", sep) + " mm");
     y += u;
     const ResultatReduction& r = contenu.Reduction;
     if (!r.Calculee()) {
-        c.EcritTexte(Gauche, y + u, TexteEtatReduction(r.Etat));
+        c.EcritTexte(Gauche, y + u, systeme.Traduit("Pages", TexteEtatReduction(r.Etat)));
         return y + 3 * u;
     }
-    c.EcritTexte(Gauche, y, LigneMesuresRetenues(doc, r.DiametresRetenus));
+    c.EcritTexte(Gauche, y, LigneMesuresRetenues(systeme, doc, r.DiametresRetenus));
     y += u + u / 2;
-    y = DessineTableAnalyse(c, Gauche, y, c.HauteurTexte("Bp") + 4, 1, contenu, sep);
+    y = DessineTableAnalyse(c, systeme, Gauche, y, c.HauteurTexte("Bp") + 4, 1, contenu);
 
     // The small print is regular, whatever the body's weight.
     const bool gras = c.PoliceCourante().Gras;
     c.FixeHauteurPolice(HauteurPetite);
     c.FixeGras(false);
     const int petit = c.HauteurTexte("Bp");
-    c.EcritTexte(Gauche, y + petit / 2, LigneEtatIncertitudes(contenu.Incertitudes));
+    c.EcritTexte(Gauche, y + petit / 2, LigneEtatIncertitudes(systeme, contenu.Incertitudes));
     y += 2 * petit;
 
     c.FixeHauteurPolice(HauteurCorps);
     c.FixeGras(gras);
-    Centre(c, largeurPage, y, TitreGrapheProfil);
+    Centre(c, largeurPage, y, systeme.Traduit("Pages", TitreGrapheProfil));
     y += u + 1;
     c.FixeHauteurPolice(HauteurPetite);
     c.FixeGras(false);
@@ -62,7 +65,7 @@ int Corps(ContextePage& page, Canvas& c, const ContenuAnalyse& contenu, int y, i
                         contenu.Profil, StyleProfil{});
     y += HauteurGraphe + petit;
     for (const std::string_view ligne : LignesModele()) {
-        c.EcritTexte(Gauche, y, ligne);
+        c.EcritTexte(Gauche, y, systeme.Traduit("Pages", ligne));
         y += petit;
     }
     return y;
@@ -73,7 +76,7 @@ void DessineEcran(ContextePage& page, const ContenuAnalyse& contenu) {
     const Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
 
-    EtatFenetrePage(surface, PageAnalyse);
+    EtatFenetrePage(surface, PageAnalyse, page.systeme);
     for (const Controle cache :
          {Controle::Dessin, Controle::Dessin2, Controle::DessinF, Controle::Note, Controle::Saisie,
           Controle::Logo, Controle::FormeParabolique, Controle::FormeSpherique})
@@ -86,16 +89,16 @@ void DessineEcran(ContextePage& page, const ContenuAnalyse& contenu) {
                        surface.HauteurControle(Controle::Fenetre));
     surface.MetAJourActions();
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
-    SelecteurSeries(surface, c, doc, page.etat.Moyenne);
+    SelecteurSeries(surface, page.systeme, c, doc, page.etat.Moyenne);
     FixeLargeurPage(surface, largeurPage);
-    if (!page.etat.Moyenne) DessineNumeroSerie(c, doc.SerieCourante);
+    if (!page.etat.Moyenne) DessineNumeroSerie(c, page.systeme, doc.SerieCourante);
 
-    int y = TitreAjuste(c, m, std::string(TitreAnalyse) + SuffixeForme(doc.CoefDeformation));
+    int y = TitreAjuste(c, m, TitreDeForme(page.systeme, TitreAnalyse, doc.CoefDeformation));
     c.FixeHauteurPolice(HauteurCorps);
     if (page.etat.Moyenne)
-        DessineMoyenneEcran(c, y, doc, *page.etat.Moyenne);
+        DessineMoyenneEcran(c, page.systeme, y, doc, *page.etat.Moyenne);
     else if (!doc.Intitule.empty())
-        DessineNomEcran(c, y, doc.Intitule);
+        DessineNomEcran(c, page.systeme, y, doc.Intitule);
     y += c.HauteurTexte("Bp") * 11 / 10;
     const int bas = Corps(page, c, contenu, y + 4, largeurPage) + 10;
     surface.FixeHauteurControle(Controle::Fenetre, bas);

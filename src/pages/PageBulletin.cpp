@@ -46,10 +46,10 @@ void ValeursDeSerie(Document& doc) {
 }
 
 // The memo holds the comment of the last series, which alone can be edited.
-void MemoNote(Surface& surface, Document& doc) {
+void MemoNote(Surface& surface, Systeme& systeme, Document& doc) {
     const bool derniere = doc.SerieCourante == doc.NombreSeries;
     if (derniere) doc.Note = doc.Commentaire;
-    surface.FixeIndicationNote(derniere ? "Commentaire libre" : "");
+    surface.FixeIndicationNote(derniere ? systeme.Traduit("Pages", "Commentaire libre") : "");
     surface.FixeLectureSeuleNote(doc.SerieCourante < doc.NombreSeries);
 }
 
@@ -91,7 +91,8 @@ int BlocMiroir(ContextePage& page, Canvas& c, const ResultatReduction& res, int 
                const Corps& corps, int largeurPage) {
     const Document& doc = page.doc;
     auto& cadres = page.cadres.Cadres;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int u = corps.Pas;
     const int hB = corps.HauteurTexte;
     const int x60 = largeurPage * 6 / 10;
@@ -106,12 +107,11 @@ int BlocMiroir(ContextePage& page, Canvas& c, const ResultatReduction& res, int 
     const int lignesSous = (detail ? (epaisseur ? 3 : 2) : 0) + (trou ? 1 : 0);
     if (lignesSous > 0) Connecteur(c, boite.Bas, boite.Bas + u * lignesSous - u / 4);
 
-    cadres[2] =
-        LigneValeur(c, 20, y, hB, "Diamètre optique = ", TexteFini(doc.DiametreSerie, "#0.0", sep),
-                    "1000.0", "MMMM", " mm");
-    const Cadre rayon = LigneValeur(
-        c, x60, y, hB, "Rayon de courbure = ", TexteFini(doc.RayonCourbure, "#0.0", sep), "30000",
-        "MMMMN", " mm");
+    cadres[2] = LigneValeur(c, 20, y, hB, systeme.Traduit("Pages", "Diamètre optique = "),
+                            TexteFini(doc.DiametreSerie, "#0.0", sep), "1000.0", "MMMM", " mm");
+    const Cadre rayon =
+        LigneValeur(c, x60, y, hB, systeme.Traduit("Pages", "Rayon de courbure = "),
+                    TexteFini(doc.RayonCourbure, "#0.0", sep), "30000", "MMMMN", " mm");
     // Hidden, the radius opens nothing.
     cadres[3] = detail ? rayon : Cadre{};
 
@@ -121,21 +121,25 @@ int BlocMiroir(ContextePage& page, Canvas& c, const ResultatReduction& res, int 
         c.EcritTexte(20, y, "F/D = " + TexteRapportFD(doc, sep).value_or(""));
         if (!EstParabolique(k) && !EstSpherique(k))
             c.EcritTexte(c.PositionCourante().X, y,
-                         "    Coefficient de déformation = " + TexteFini(k, "#0.000", sep));
+                         "    " + systeme.Traduit("Pages", "Coefficient de déformation = ") +
+                             TexteFini(k, "#0.000", sep));
         c.EcritTexte(x60, y,
-                     "Distance Focale = " + TexteFini(doc.FocaleSerie, "#0.0", sep) + " mm");
+                     systeme.Traduit("Pages", "Distance Focale = ") +
+                         TexteFini(doc.FocaleSerie, "#0.0", sep) + " mm");
 
         y += u;
         const auto angle = TexteTacheAngulaire(doc, res, sep);
         const auto tache = TexteRayonTache(doc, sep);
         if (angle && tache)
-            EcritTacheDiffraction(c, 20, y, *angle + "\" = " + *tache, 0);
+            EcritTacheDiffraction(c, systeme, 20, y, *angle + "\" = " + *tache, 0);
         else
-            c.EcritTexte(20, y, "Rayon de la tache de diffraction = ");
+            c.EcritTexte(20, y, systeme.Traduit("Pages", "Rayon de la tache de diffraction = "));
 
         if (epaisseur) {
             y += u;
-            c.EcritTexte(20, y, "Epaisseur = " + TexteFini(doc.Epaisseur, "#0.#", sep) + " mm");
+            c.EcritTexte(20, y,
+                         systeme.Traduit("Pages", "Epaisseur = ") +
+                             TexteFini(doc.Epaisseur, "#0.#", sep) + " mm");
             if (const auto r4e2 = TexteR4e2(doc, sep))
                 EcritR4e2(c, x60, y, *r4e2, HauteurCorps, HauteurExposant);
             else
@@ -145,8 +149,9 @@ int BlocMiroir(ContextePage& page, Canvas& c, const ResultatReduction& res, int 
     if (trou) {
         y += u;
         cadres[7] =
-            LigneValeur(c, 20, y, hB, LibelleTrou, TexteFini(doc.TrouCentralSerie, "#0.0", sep),
-                        "1000.0", "MMMM", " mm  (c'est la zone grisée des graphiques)");
+            LigneValeur(c, 20, y, hB, systeme.Traduit("Pages", LibelleTrou),
+                        TexteFini(doc.TrouCentralSerie, "#0.0", sep), "1000.0", "MMMM",
+                        systeme.Traduit("Pages", " mm  (c'est la zone grisée des graphiques)"));
     }
     return y;
 }
@@ -159,8 +164,8 @@ int TableEcran(ContextePage& page, Canvas& c, const ResultatReduction& res, int 
     const int u = corps.Pas;
     const int hl = corps.HauteurLigne;
     const bool detail = doc.DetailZones;
-    const TableBulletin table = ConstruitTableBulletin(
-        res, doc.CoefDeformation, detail, SupportTable::Ecran, page.systeme.SeparateurDecimal());
+    const TableBulletin table =
+        ConstruitTableBulletin(res, doc.CoefDeformation, detail, SupportTable::Ecran, page.systeme);
     const int lignes = static_cast<int>(table.Lignes.size());
     const int gaucheColonnes = c.LargeurTexte("MM") + 20;
     EcritTableBulletin(c, table,
@@ -212,17 +217,18 @@ int Graphes(ContextePage& page, Canvas& c, const ResultatReduction& res, int bas
     const int hautFenetre = surface.HautControle(Controle::Fenetre);
     const int largeur = largeurPage - GaucheGraphes;
     const int y1 = basTable + corps.HauteurLigne / 2;
-    c.EcritTexte((largeurPage - c.LargeurTexte(TitreGrapheOnde)) / 2, y1, TitreGrapheOnde);
+    const std::string titreOnde = page.systeme.Traduit("Pages", TitreGrapheOnde);
+    c.EcritTexte((largeurPage - c.LargeurTexte(titreOnde)) / 2, y1, titreOnde);
     const int hautOnde = y1 + corps.Pas + 1;
     PlaceGraphe(surface, Controle::Dessin, hautFenetre + hautOnde, largeur);
     const int y2 = hautOnde + HauteurGraphe + corps.HauteurLigne / 2;
-    c.EcritTexte((largeurPage - c.LargeurTexte(TitreGrapheAberrations)) / 2, y2,
-                 TitreGrapheAberrations);
+    const std::string titreAberrations = page.systeme.Traduit("Pages", TitreGrapheAberrations);
+    c.EcritTexte((largeurPage - c.LargeurTexte(titreAberrations)) / 2, y2, titreAberrations);
     const int hautAberrations = y2 + corps.Pas + 1;
     PlaceGraphe(surface, Controle::Dessin2, hautFenetre + hautAberrations, largeur);
 
     const DonneesGraphes donnees{res, page.doc.DiametreSerie, page.doc.TrouCentralSerie,
-                                 page.systeme.SeparateurDecimal()};
+                                 page.systeme.SeparateurDecimal(), &page.systeme};
     if (Canvas* image = surface.CanvasImage(Controle::Dessin))
         DessineGrapheOnde(*image, largeur, HauteurGraphe, donnees);
     if (Canvas* image = surface.CanvasImage(Controle::Dessin2))
@@ -231,11 +237,12 @@ int Graphes(ContextePage& page, Canvas& c, const ResultatReduction& res, int bas
 }
 
 // "Notes :" and the memo beside it; the page ends under the memo.
-void Notes(Surface& surface, Canvas& c, int y) {
+void Notes(Surface& surface, Systeme& systeme, Canvas& c, int y) {
     c.FixeHauteurPolice(HauteurNotes);
-    c.EcritTexte(20, y, "Notes :");
+    c.EcritTexte(20, y, systeme.Traduit("Pages", "Notes :"));
     surface.FixeHauteurPoliceControle(Controle::Note, HauteurNotes);
-    surface.PlaceControle(Controle::Note, 20 + c.LargeurTexte("Notes : "), y);
+    surface.PlaceControle(Controle::Note, 20 + c.LargeurTexte(systeme.Traduit("Pages", "Notes : ")),
+                          y);
     const int hauteur = y + surface.HauteurControle(Controle::Note) + 1;
     surface.FixeHauteurControle(Controle::Fenetre, hauteur);
     surface.FixeHauteurFiche(hauteur);
@@ -246,11 +253,11 @@ ResultatReduction DessineEcran(ContextePage& page) {
     Document& doc = page.doc;
     MiseEnPage& m = page.miseEnPage;
 
-    EtatFenetrePage(surface, PageBulletin);
+    EtatFenetrePage(surface, PageBulletin, page.systeme);
     ValeursDeSerie(doc);
     surface.AfficheControle(Controle::DessinF, false);
     surface.AfficheControle(Controle::Note, true);
-    MemoNote(surface, doc);
+    MemoNote(surface, page.systeme, doc);
 
     // Cleared over the wider of the page drawn before and this one, so that no strip of a
     // narrower former page stays beside the report.
@@ -265,17 +272,17 @@ ResultatReduction DessineEcran(ContextePage& page) {
     for (const Controle cache :
          {Controle::Saisie, Controle::Logo, Controle::FormeParabolique, Controle::FormeSpherique})
         surface.AfficheControle(cache, false);
-    SelecteurSeries(surface, c, doc, page.etat.Moyenne);
+    SelecteurSeries(surface, page.systeme, c, doc, page.etat.Moyenne);
 
     FixeLargeurPage(surface, largeurPage);
-    if (!page.etat.Moyenne) DessineNumeroSerie(c, doc.SerieCourante);
+    if (!page.etat.Moyenne) DessineNumeroSerie(c, page.systeme, doc.SerieCourante);
 
     const ResultatReduction res = CalculeBulletin(doc, page.etat.DiametresRetenus);
     if (res.DiametresRetenus >= 1 && res.DiametresRetenus <= 3)
         page.etat.DiametresRetenus = res.DiametresRetenus;
     doc.DiametresValides = res.DiametresValides;
 
-    int y = TitreAjuste(c, m, std::string(TitreBulletin) + SuffixeForme(doc.CoefDeformation));
+    int y = TitreAjuste(c, m, TitreDeForme(page.systeme, TitreBulletin, doc.CoefDeformation));
     c.FixeHauteurPolice(HauteurCorps);
     Corps corps;
     corps.LargeurColonne = c.LargeurTexte("00000.0");
@@ -285,9 +292,9 @@ ResultatReduction DessineEcran(ContextePage& page) {
     m.LargeurColonne = static_cast<std::uint16_t>(std::clamp(corps.LargeurColonne, 0, 0xFFFF));
     m.HauteurLigne = static_cast<std::uint16_t>(std::clamp(corps.HauteurLigne, 0, 0xFFFF));
     if (page.etat.Moyenne)
-        DessineMoyenneEcran(c, y, doc, *page.etat.Moyenne);
+        DessineMoyenneEcran(c, page.systeme, y, doc, *page.etat.Moyenne);
     else if (!doc.Intitule.empty())
-        DessineNomEcran(c, y, doc.Intitule);
+        DessineNomEcran(c, page.systeme, y, doc.Intitule);
     y += corps.Pas;
 
     const int hautTable = BlocMiroir(page, c, res, y, corps, largeurPage) + corps.Pas;
@@ -296,14 +303,14 @@ ResultatReduction DessineEcran(ContextePage& page) {
         const int basTable = TableEcran(page, c, res, hautTable, corps);
         yNotes = Graphes(page, c, res, basTable, corps, largeurPage) + corps.Pas + 1;
     } else {
-        c.EcritTexte(20, hautTable, TexteEtatReduction(res.Etat));
+        c.EcritTexte(20, hautTable, page.systeme.Traduit("Pages", TexteEtatReduction(res.Etat)));
         for (const Controle image : {Controle::Dessin, Controle::Dessin2})
             surface.AfficheControle(image, false);
         for (const std::size_t i : {4u, 5u, 6u})
             page.cadres.Cadres[i] = Cadre{};
         yNotes = hautTable + 2 * corps.Pas;
     }
-    Notes(surface, c, yNotes);
+    Notes(surface, page.systeme, c, yNotes);
 
     VisibiliteFleches(surface, doc, page.etat.Moyenne != nullptr);
     surface.MetAJourVue();

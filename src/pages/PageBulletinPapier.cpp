@@ -3,11 +3,12 @@
 #include "optics/Feuille.h"
 #include "pages/DonneesBulletin.h"
 #include "pages/EnteteEtPied.h"
-#include "pages/SourceHistorique.h"
+#include "pages/EnteteSerie.h"
 #include "pages/GraphesBulletin.h"
 #include "pages/LignesTableZones.h"
 #include "pages/MasqueNombre.h"
 #include "pages/NotesImprimees.h"
+#include "pages/SourceHistorique.h"
 #include "pages/TableBulletin.h"
 #include "pages/TextesComposes.h"
 
@@ -22,7 +23,6 @@ namespace {
 constexpr int TailleCorps = 10;
 constexpr int TailleExposant = 7;
 constexpr double SeuilValeur = 0.0001;
-constexpr std::string_view LibelleNotes = "Notes : ";
 
 // What the paper's layout needs from the print job.
 struct Papier {
@@ -39,20 +39,22 @@ std::string Longueur(double valeur, std::string_view masque, char sep) {
     return FormateMasque(valeur, masque, sep) + " mm";
 }
 
-void LigneEpaisseur(const Document& doc, Canvas& c, int x2, int y, const Papier& p, char sep) {
+void LigneEpaisseur(Systeme& systeme, const Document& doc, Canvas& c, int x2, int y,
+                    const Papier& p, char sep) {
     if (doc.Epaisseur <= 1) {
         const double minimale = EpaisseurMinimale(doc.Diametre);
         if (minimale > SeuilValeur && std::isfinite(minimale)) {
             c.EcritTexte(p.Marge, y,
-                         "Epaisseur minimale = " + FormateMasque(minimale, "#0", sep) +
-                             " mm pour ");
+                         Remplace(systeme.Traduit("Pages", "Epaisseur minimale = %1 mm pour "),
+                                  {FormateMasque(minimale, "#0", sep)}));
             EcritR4e2(c, c.PositionCourante().X, y, "2000", p.HauteurCorps, p.HauteurExposant);
         } else {
-            c.EcritTexte(p.Marge, y, "Epaisseur minimale = ");
+            c.EcritTexte(p.Marge, y, systeme.Traduit("Pages", "Epaisseur minimale = "));
         }
         return;
     }
-    c.EcritTexte(p.Marge, y, "Epaisseur = " + Longueur(doc.Epaisseur, "#0.#", sep));
+    c.EcritTexte(p.Marge, y,
+                 systeme.Traduit("Pages", "Epaisseur = ") + Longueur(doc.Epaisseur, "#0.#", sep));
     if (const auto r4e2 = TexteR4e2(doc, sep))
         EcritR4e2(c, x2, y, *r4e2, p.HauteurCorps, p.HauteurExposant);
     else
@@ -60,26 +62,34 @@ void LigneEpaisseur(const Document& doc, Canvas& c, int x2, int y, const Papier&
 }
 
 // The mirror data; returns the y of the last line.
-int DonneesMiroir(const Document& doc, Canvas& c, int y, const Papier& p, char sep) {
+int DonneesMiroir(Systeme& systeme, const Document& doc, Canvas& c, int y, const Papier& p,
+                  char sep) {
     const int x2 = c.Largeur() / 2;
-    c.EcritTexte(p.Marge, y, "Diamètre optique = " + Longueur(doc.DiametreSerie, "#0.#", sep));
-    c.EcritTexte(x2, y, "Distance Focale = " + Longueur(doc.FocaleSerie, "#0.#", sep));
+    c.EcritTexte(p.Marge, y,
+                 systeme.Traduit("Pages", "Diamètre optique = ") +
+                     Longueur(doc.DiametreSerie, "#0.#", sep));
+    c.EcritTexte(x2, y,
+                 systeme.Traduit("Pages", "Distance Focale = ") +
+                     Longueur(doc.FocaleSerie, "#0.#", sep));
     y += p.Pas;
     if (CaracteristiquesValides(doc))
         c.EcritTexte(p.Marge, y, "F/D = " + TexteRapportFD(doc, sep).value_or(""));
-    c.EcritTexte(x2, y, "Rayon de courbure = " + Longueur(doc.RayonCourbure, "#0.#", sep));
+    c.EcritTexte(x2, y,
+                 systeme.Traduit("Pages", "Rayon de courbure = ") +
+                     Longueur(doc.RayonCourbure, "#0.#", sep));
     y += p.Pas;
     if (const auto tache = TexteRayonTache(doc, sep))
-        EcritTacheDiffraction(c, p.Marge, y, *tache, c.HauteurTexte(",") / 10);
+        EcritTacheDiffraction(c, systeme, p.Marge, y, *tache, c.HauteurTexte(",") / 10);
     else
-        c.EcritTexte(p.Marge, y, "Rayon de la tache de diffraction = ");
+        c.EcritTexte(p.Marge, y, systeme.Traduit("Pages", "Rayon de la tache de diffraction = "));
     y += p.Pas;
-    LigneEpaisseur(doc, c, x2, y, p, sep);
+    LigneEpaisseur(systeme, doc, c, x2, y, p, sep);
     if (doc.TrouCentralSerie > SeuilValeur) {
         y += p.Pas;
         c.EcritTexte(p.Marge, y,
-                     std::string(LibelleTrou) + TexteFini(doc.TrouCentralSerie, "#0.0", sep) +
-                         " mm (c'est la zone grisée des graphiques)");
+                     systeme.Traduit("Pages", LibelleTrou) +
+                         TexteFini(doc.TrouCentralSerie, "#0.0", sep) +
+                         systeme.Traduit("Pages", " mm (c'est la zone grisée des graphiques)"));
     }
     return y;
 }
@@ -92,9 +102,8 @@ int TablePapier(ContextePage& page, const ResultatReduction& res, Canvas& c, int
     const int largeurColonne = c.LargeurTexte("-000.000-");
     m.HauteurLigne = static_cast<std::uint16_t>(std::clamp(hauteurLigne, 0, 0xFFFF));
     m.LargeurColonne = static_cast<std::uint16_t>(std::clamp(largeurColonne, 0, 0xFFFF));
-    const TableBulletin table =
-        ConstruitTableBulletin(res, page.doc.CoefDeformation, true, SupportTable::Papier,
-                               page.systeme.SeparateurDecimal());
+    const TableBulletin table = ConstruitTableBulletin(res, page.doc.CoefDeformation, true,
+                                                       SupportTable::Papier, page.systeme);
     const int colonnes = table.NombreZones + 1;
     const int gauche = (c.Largeur() - largeurColonne * colonnes) / 2;
     const int libelles = gauche - c.LargeurTexte("MM");
@@ -116,20 +125,20 @@ void EcritCentre(Canvas& c, int y, std::string_view texte) {
 int GraphesPapier(ContextePage& page, const ResultatReduction& res, Canvas& c, int basTable,
                   int lignesNotes, const Papier& p) {
     const int yTitre = basTable + page.miseEnPage.HauteurLigne / 2;
-    EcritCentre(c, yTitre, TitreGrapheOnde);
+    const std::string titreOnde = page.systeme.Traduit("Pages", TitreGrapheOnde);
+    EcritCentre(c, yTitre, titreOnde);
     const int hauteur =
         std::max(0, (c.Hauteur() - yTitre - (lignesNotes + 3) * p.Pas - p.Marge) / 2);
-    RectangleGraphe onde{p.Marge, yTitre + c.HauteurTexte(TitreGrapheOnde), c.Largeur() - p.Marge,
-                         0};
+    RectangleGraphe onde{p.Marge, yTitre + c.HauteurTexte(titreOnde), c.Largeur() - p.Marge, 0};
     onde.Bas = onde.Haut + hauteur;
     RectangleGraphe aberrations = onde;
     aberrations.Haut = onde.Bas + 2 * c.HauteurTexte("0");
     aberrations.Bas = aberrations.Haut + hauteur;
-    EcritCentre(c, aberrations.Haut - c.HauteurTexte(TitreGrapheAberrations),
-                TitreGrapheAberrations);
+    const std::string titreAberrations = page.systeme.Traduit("Pages", TitreGrapheAberrations);
+    EcritCentre(c, aberrations.Haut - c.HauteurTexte(titreAberrations), titreAberrations);
 
     const DonneesGraphes donnees{res, page.doc.DiametreSerie, page.doc.TrouCentralSerie,
-                                 page.systeme.SeparateurDecimal()};
+                                 page.systeme.SeparateurDecimal(), &page.systeme};
     DessineGrapheOndePapier(c, page.miseEnPage, onde, donnees);
     DessineGrapheAberrationsPapier(c, page.miseEnPage, aberrations, donnees);
     // The graphs leave their own settings: the notes and the footer start afresh.
@@ -145,18 +154,21 @@ void DessineBulletinPapier(ContextePage& page, const ResultatReduction& res, Can
                            int hauteurTitre) {
     const Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int ppp = c.PixelsParPouce();
     const Papier p{m.MargeImpression, m.InterligneImpression, m.UnitePoint,
                    HauteurDeTaille(TailleCorps, ppp), HauteurDeTaille(TailleExposant, ppp)};
     c.FixeTaillePolice(TailleCorps);
 
-    const std::string serie = page.etat.Moyenne ? page.etat.Moyenne->Libelle
-                                                : "Série N°" + std::to_string(doc.SerieCourante);
+    const std::string serie = page.etat.Moyenne
+                                  ? LibelleMoyenneAffichee(systeme, *page.etat.Moyenne)
+                                  : TexteNumeroSerie(systeme, doc.SerieCourante);
     c.EcritTexte(p.Marge, hauteurTitre - c.HauteurTexte(serie), serie);
 
-    const int haut = DonneesMiroir(doc, c, hauteurTitre + 2 * p.Pas, p, sep) + p.Pas;
-    const int largeurNotes = c.Largeur() - 2 * p.Marge - c.LargeurTexte(LibelleNotes);
+    const int haut = DonneesMiroir(systeme, doc, c, hauteurTitre + 2 * p.Pas, p, sep) + p.Pas;
+    const std::string libelleNotes = systeme.Traduit("Pages", "Notes : ");
+    const int largeurNotes = c.Largeur() - 2 * p.Marge - c.LargeurTexte(libelleNotes);
     const std::vector<std::string> notes = CoupeNotes(
         doc.Note, largeurNotes, [&c](std::string_view texte) { return c.LargeurTexte(texte); });
     const int lignesNotes = static_cast<int>(notes.size());
@@ -166,16 +178,16 @@ void DessineBulletinPapier(ContextePage& page, const ResultatReduction& res, Can
         basGraphes =
             GraphesPapier(page, res, c, TablePapier(page, res, c, haut, p), lignesNotes, p);
     } else {
-        c.EcritTexte(p.Marge, haut, TexteEtatReduction(res.Etat));
+        c.EcritTexte(p.Marge, haut, systeme.Traduit("Pages", TexteEtatReduction(res.Etat)));
         basGraphes = haut + p.Pas;
     }
 
     const int yNotes = basGraphes + 2 * p.Unite;
-    if (!notes.empty()) c.EcritTexte(p.Marge, yNotes, "Notes :");
+    if (!notes.empty()) c.EcritTexte(p.Marge, yNotes, systeme.Traduit("Pages", "Notes :"));
     for (int i = 0; i < lignesNotes; ++i)
-        c.EcritTexte(p.Marge + c.LargeurTexte(LibelleNotes), yNotes + i * p.Pas,
+        c.EcritTexte(p.Marge + c.LargeurTexte(libelleNotes), yNotes + i * p.Pas,
                      notes[static_cast<std::size_t>(i)]);
-    DessinePiedPapier(c, yNotes + lignesNotes * p.Pas);
+    DessinePiedPapier(c, yNotes + lignesNotes * p.Pas, systeme);
 }
 
 } // namespace tarvo

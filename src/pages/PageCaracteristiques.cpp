@@ -81,10 +81,11 @@ void PrepareControles(Surface& surface) {
 // Shape line: the buttons placed and checked from K, the frame around them, then K.
 void LigneForme(ContextePage& page, Canvas& c, int y, int s) {
     Surface& surface = page.surface;
-    c.EcritTexte(20, y, "Forme ");
+    const std::string forme = page.systeme.Traduit("Pages", "Forme ");
+    c.EcritTexte(20, y, forme);
     c.Rectangle(CadreFormes.Gauche, CadreFormes.Haut, CadreFormes.Droite, CadreFormes.Bas);
     page.cadres.Cadres[6] = CadreFormes;
-    const int xBouton = 20 + c.LargeurTexte("Forme ") + 4;
+    const int xBouton = 20 + c.LargeurTexte(forme) + 4;
     surface.PlaceControle(Controle::FormeParabolique, xBouton, y);
     surface.PlaceControle(Controle::FormeSpherique, xBouton + EcartFormes, y);
     // Checking a button runs the shape choice, which may redraw the page meanwhile: K is
@@ -101,9 +102,10 @@ void LigneForme(ContextePage& page, Canvas& c, int y, int s) {
         surface.CocheControle(Controle::FormeSpherique, false);
     }
     const char sep = page.systeme.SeparateurDecimal();
-    page.cadres.Cadres[7] = LigneValeur(c, 252 + c.LargeurTexte("n"), y, s,
-                                        "ou coefficient de déformation = ", "-00.000",
-                                        FormateMasque(page.doc.CoefDeformation, "0.000", sep), "");
+    page.cadres.Cadres[7] =
+        LigneValeur(c, 252 + c.LargeurTexte("n"), y, s,
+                    page.systeme.Traduit("Pages", "ou coefficient de déformation = "), "-00.000",
+                    FormateMasque(page.doc.CoefDeformation, "0.000", sep), "");
 }
 
 // Zone table of the screen; returns its bottom.
@@ -150,9 +152,10 @@ void DessineEcran(ContextePage& page) {
     Document& doc = page.doc;
     MiseEnPage& m = page.miseEnPage;
     CadresPage& cadres = page.cadres;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
 
-    EtatFenetrePage(surface, PageCaracteristiques);
+    EtatFenetrePage(surface, PageCaracteristiques, systeme);
     Canvas& c = surface.CanvasFenetre();
     // Ten zone columns are wider than the page: the page widens so that every column shows.
     const int table = LargeurTableZones(c, doc);
@@ -171,8 +174,10 @@ void DessineEcran(ContextePage& page) {
         m.LargeurColonneMesure = 65;
         FixeLargeurPage(surface, std::max(LargeurPageGrande, table));
     }
-    const TitreDessine titre = DessineTitreEcran(c, surface.LargeurControle(Controle::Fenetre),
-                                                 TitreSonde, 30, m.PetitesPolices);
+    // The probe measures the fonts on its French title; the page shows the user's.
+    const TitreDessine titre = DessineTitreEcran(
+        c, surface.LargeurControle(Controle::Fenetre),
+        systeme.Traduit("Pages", TitreCaracteristiques.Quelconque), 30, m.PetitesPolices);
     int y = titre.Hauteur + 4;
     const int xt = titre.Gauche + titre.Largeur + 10;
 
@@ -192,33 +197,35 @@ void DessineEcran(ContextePage& page) {
     // The box first: its white inside would hide the name.
     cadres.Cadres[1] = Cadre{67, y - 4, 540, y + s + 2};
     c.Rectangle(67, y - 4, 540, y + s + 2);
-    DessineNomEcran(c, y, doc.Intitule);
+    DessineNomEcran(c, systeme, y, doc.Intitule);
 
     y += pas;
-    cadres.Cadres[2] = LigneValeur(c, 20, y, s, "Diamètre optique = ", "1000.0",
-                                   LongueurOuVide(doc.Diametre, sep), " mm");
-    cadres.Cadres[3] = LigneValeur(c, w / 2, y, s, "Distance Focale = ", "30000,0",
-                                   LongueurOuVide(doc.Focale, sep), " mm");
+    cadres.Cadres[2] = LigneValeur(c, 20, y, s, systeme.Traduit("Pages", "Diamètre optique = "),
+                                   "1000.0", LongueurOuVide(doc.Diametre, sep), " mm");
+    cadres.Cadres[3] = LigneValeur(c, w / 2, y, s, systeme.Traduit("Pages", "Distance Focale = "),
+                                   "30000,0", LongueurOuVide(doc.Focale, sep), " mm");
     y += pas;
     if (CaracteristiquesValides(doc))
-        c.EcritTexte(20, y, "Finitial/Dinitial = " + RapportFD(doc, sep));
-    cadres.Cadres[4] = LigneValeur(c, w / 2, y, s, "Rayon de courbure = ", "30000,0",
-                                   LongueurOuVide(doc.RayonCourbure, sep), " mm");
+        c.EcritTexte(20, y, systeme.Traduit("Pages", "Finitial/Dinitial = ") + RapportFD(doc, sep));
+    cadres.Cadres[4] = LigneValeur(c, w / 2, y, s, systeme.Traduit("Pages", "Rayon de courbure = "),
+                                   "30000,0", LongueurOuVide(doc.RayonCourbure, sep), " mm");
     y += pas;
-    if (CaracteristiquesValides(doc)) EcritTacheDiffraction(c, 20, y, RayonTache(doc, sep), 0);
+    if (CaracteristiquesValides(doc))
+        EcritTacheDiffraction(c, systeme, 20, y, RayonTache(doc, sep), 0);
     y += pas;
-    cadres.Cadres[5] = LigneValeur(c, 20, y, s, "Epaisseur = ", "2000.0",
+    cadres.Cadres[5] = LigneValeur(c, 20, y, s, systeme.Traduit("Pages", "Epaisseur = "), "2000.0",
                                    LongueurOuVide(doc.Epaisseur, sep), " mm");
     if (doc.Diametre > 1 && doc.Epaisseur > 1)
         EcritR4e2(c, w / 2, y, RapportR4e2(doc, sep), HauteurCorps, HauteurExposant);
     y += pas;
     LigneForme(page, c, y, s);
     y += pas;
-    cadres.CadreTrou = LigneValeur(c, 20, y, s, "Diamètre du trou central éventuel = ", "000.00",
-                                   LongueurOuVide(doc.TrouCentral, sep), " mm");
+    cadres.CadreTrou =
+        LigneValeur(c, 20, y, s, systeme.Traduit("Pages", "Diamètre du trou central éventuel = "),
+                    "000.00", LongueurOuVide(doc.TrouCentral, sep), " mm");
     y += pas;
     cadres.Cadres[8] =
-        LigneValeur(c, 20, y, s, "Nombre de zones de l'écran = ", "000",
+        LigneValeur(c, 20, y, s, systeme.Traduit("Pages", "Nombre de zones de l'écran = "), "000",
                     doc.NombreZones == 0 ? std::string() : std::to_string(doc.NombreZones), "");
     y += pas;
     const int bas = TableZonesEcran(page, c, y, s);
@@ -233,7 +240,8 @@ void DessineEcran(ContextePage& page) {
 void DessinePapier(ContextePage& page, Canvas& c, int hauteurTitre) {
     const Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int marge = m.MargeImpression;
     const int pas = m.InterligneImpression;
     const int x2 = c.Largeur() / 2;
@@ -241,26 +249,28 @@ void DessinePapier(ContextePage& page, Canvas& c, int hauteurTitre) {
     c.FixeTaillePolice(TailleCorpsPapier);
 
     int y = hauteurTitre + pas;
-    std::string texte = "Diamètre optique = ";
+    std::string texte = systeme.Traduit("Pages", "Diamètre optique = ");
     if (doc.DiametreSerie > 0.0001) texte += FormateMasque(doc.Diametre, "#0.#", sep) + " mm";
     c.EcritTexte(marge, y, texte);
-    texte = "Distance Focale = ";
+    texte = systeme.Traduit("Pages", "Distance Focale = ");
     if (doc.FocaleSerie > 0.0001) texte += FormateMasque(doc.Focale, "#0.#", sep) + " mm";
     c.EcritTexte(x2, y, texte);
 
     y += pas;
     if (CaracteristiquesValides(doc)) c.EcritTexte(marge, y, "F/D = " + RapportFD(doc, sep));
-    texte = "Rayon de courbure = ";
+    texte = systeme.Traduit("Pages", "Rayon de courbure = ");
     if (doc.RayonCourbure > 0.0001) texte += FormateMasque(doc.RayonCourbure, "#0.#", sep) + " mm";
     c.EcritTexte(x2, y, texte);
 
     if (CaracteristiquesValides(doc)) {
         y += pas;
-        EcritTacheDiffraction(c, marge, y, RayonTache(doc, sep), c.HauteurTexte(",") / 10);
+        EcritTacheDiffraction(c, systeme, marge, y, RayonTache(doc, sep), c.HauteurTexte(",") / 10);
     }
     if (doc.Epaisseur > 1) {
         y += pas;
-        c.EcritTexte(marge, y, "Epaisseur = " + FormateMasque(doc.Epaisseur, "#0.#", sep) + " mm");
+        c.EcritTexte(marge, y,
+                     systeme.Traduit("Pages", "Epaisseur = ") +
+                         FormateMasque(doc.Epaisseur, "#0.#", sep) + " mm");
         if (doc.DiametreSerie > 1)
             EcritR4e2(c, x2, y, RapportR4e2(doc, sep),
                       HauteurDeTaille(TailleCorpsPapier, c.PixelsParPouce()),
@@ -270,18 +280,20 @@ void DessinePapier(ContextePage& page, Canvas& c, int hauteurTitre) {
     y += pas;
     const double k = doc.CoefDeformation;
     c.EcritTexte(marge, y,
-                 FormeParabolique(k) ? std::string("Forme parabolique")
-                 : FormeSpherique(k)
-                     ? std::string("Forme sphérique")
-                     : "Coefficient de déformation = " + FormateMasque(k, "#0.000", sep));
+                 FormeParabolique(k) ? systeme.Traduit("Pages", "Forme parabolique")
+                 : FormeSpherique(k) ? systeme.Traduit("Pages", "Forme sphérique")
+                                     : systeme.Traduit("Pages", "Coefficient de déformation = ") +
+                                           FormateMasque(k, "#0.000", sep));
     if (doc.TrouCentral > 0.0001) {
         y += pas;
         c.EcritTexte(marge, y,
-                     "Diamètre du trou central = " + FormateMasque(doc.TrouCentral, "#0.#", sep) +
-                         " mm");
+                     systeme.Traduit("Pages", "Diamètre du trou central = ") +
+                         FormateMasque(doc.TrouCentral, "#0.#", sep) + " mm");
     }
     y += pas;
-    c.EcritTexte(marge, y, "Nombre de zones de l'écran = " + std::to_string(doc.NombreZones));
+    c.EcritTexte(marge, y,
+                 systeme.Traduit("Pages", "Nombre de zones de l'écran = ") +
+                     std::to_string(doc.NombreZones));
 
     y += 3 * pas / 2;
     const int r0 = marge + c.LargeurTexte(" Zones ") + 8 * u;
@@ -306,7 +318,7 @@ void DessinePapier(ContextePage& page, Canvas& c, int hauteurTitre) {
                          texteRayon);
         }
     }
-    DessinePiedPapier(c, yb + pas);
+    DessinePiedPapier(c, yb + pas, systeme);
 }
 
 } // namespace
@@ -315,7 +327,7 @@ void AfficheCaracteristiques(ContextePage& page) {
     page.surface.MetAJourActions();
     DessineEcran(page);
     if (page.ModeImpression)
-        TravailImpression(page, TitreSonde, 0, [&page](Canvas& c, int hauteurTitre) {
+        TravailImpression(page, TitreCaracteristiques, 0, [&page](Canvas& c, int hauteurTitre) {
             DessinePapier(page, c, hauteurTitre);
         });
 }

@@ -43,9 +43,9 @@ int LargeurTable(Canvas& c, const Document& doc) {
     return colonnes * c.LargeurTexte("00000.0") + 2 * (c.LargeurTexte("M") + GaucheTexte);
 }
 
-void Prepare(Surface& surface, const MiseEnPage& m, const Document& doc) {
+void Prepare(Surface& surface, Systeme& systeme, const MiseEnPage& m, const Document& doc) {
     surface.FermeAides();
-    EtatFenetrePage(surface, PageFeuille);
+    EtatFenetrePage(surface, PageFeuille, systeme);
     surface.FixeHauteurControle(Controle::DessinF, HauteurGraphe);
     surface.FixeLargeurControle(Controle::Fenetre,
                                 std::max(m.PetitesPolices ? LargeurPage : m.LargeurPageMini,
@@ -80,23 +80,26 @@ void LigneLongueur(Canvas& c, int x, int y, std::string_view libelle, double val
 int Figures(ContextePage& page, Canvas& c, const ResultatFeuille& f, int y, const Corps& corps,
             int largeur) {
     const Document& doc = page.doc;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int xR = largeur * 6 / 10;
     const int s = corps.Pas;
     const HauteursTexte h{HauteurCorps, HauteurExposant};
 
-    LigneLongueur(c, GaucheTexte, y, "Diamètre optique = ", doc.Diametre, "1000.0", sep);
-    LigneLongueur(c, xR, y, "Distance Focale = ", doc.Focale, "30000,0", sep);
+    LigneLongueur(c, GaucheTexte, y, systeme.Traduit("Pages", "Diamètre optique = "), doc.Diametre,
+                  "1000.0", sep);
+    LigneLongueur(c, xR, y, systeme.Traduit("Pages", "Distance Focale = "), doc.Focale, "30000,0",
+                  sep);
 
     y += s;
     const auto fd = RapportFDEcran(doc);
     c.EcritTexte(GaucheTexte, y, "F/D = " + (fd ? FormateGeneral(*fd, sep) : std::string()));
     c.EcritTexte(xR, y,
-                 "Rayon de courbure = " +
+                 systeme.Traduit("Pages", "Rayon de courbure = ") +
                      FormateGeneral(RayonCourbureArrondi(f.RayonCourbure), sep) + " mm");
 
     y += s;
-    EcritTacheDiffraction(c, GaucheTexte, y,
+    EcritTacheDiffraction(c, systeme, GaucheTexte, y,
                           FormateMasque(f.RayonTacheAngulaire, "#0.000", sep) +
                               "\" = " + FormateMasque(f.RayonTache, "#0.00", sep),
                           0);
@@ -104,12 +107,13 @@ int Figures(ContextePage& page, Canvas& c, const ResultatFeuille& f, int y, cons
     if (doc.TrouCentral > SeuilTrouEcran) {
         y += s;
         c.EcritTexte(GaucheTexte, y,
-                     "Diamètre du trou central = " + FormateMasque(doc.TrouCentral, "#0.0", sep) +
-                         " mm");
+                     systeme.Traduit("Pages", "Diamètre du trou central = ") +
+                         FormateMasque(doc.TrouCentral, "#0.0", sep) + " mm");
     }
 
     y += s;
-    return EcritLignesMatiere(c, GaucheTexte, xR, largeur, y, s, SeuilLongueur, doc, f, sep, h);
+    return EcritLignesMatiere(c, systeme, GaucheTexte, xR, largeur, y, s, SeuilLongueur, doc, f,
+                              sep, h);
 }
 
 // The zone table and its captions under the figures; returns the y of the last caption.
@@ -123,12 +127,13 @@ int TableEcran(ContextePage& page, Canvas& c, const ResultatFeuille& f, int y, c
     g.HauteurLigne = hauteurLigne;
     g.HauteurTexte = corps.HauteurTexte;
     g.Hauteurs = {HauteurCorps, HauteurExposant};
-    y = DessineTableFeuille(c, page.miseEnPage, page.doc, f, g, page.systeme.SeparateurDecimal()) +
+    y = DessineTableFeuille(c, page.systeme, page.miseEnPage, page.doc, f, g,
+                            page.systeme.SeparateurDecimal()) +
         3 * hauteurLigne / 2;
-    EcritAuCentre(c, largeur, y, LegendeTableFeuille);
+    EcritAuCentre(c, largeur, y, page.systeme.Traduit("Pages", LegendeTableFeuille));
     if (page.doc.TrouCentral > SeuilLongueur) {
         y += s;
-        EcritAuCentre(c, largeur, y, NoteTrouFeuille);
+        EcritAuCentre(c, largeur, y, page.systeme.Traduit("Pages", NoteTrouFeuille));
     }
     return y;
 }
@@ -156,12 +161,12 @@ ResultatFeuille DessineEcran(ContextePage& page) {
     Surface& surface = page.surface;
     Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    Prepare(surface, m, doc);
+    Prepare(surface, page.systeme, m, doc);
     const ResultatFeuille f = CalculeFeuille(doc);
 
     Canvas& c = surface.CanvasFenetre();
     const int largeur = surface.LargeurControle(Controle::Fenetre);
-    const std::string titre = std::string(TitreFeuille) + SuffixeForme(doc.CoefDeformation);
+    const std::string titre = TitreDeForme(page.systeme, TitreFeuille, doc.CoefDeformation);
     int y = DessineTitreEcran(c, largeur, titre, HauteurTitre, m.PetitesPolices).Hauteur;
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
 
@@ -169,14 +174,14 @@ ResultatFeuille DessineEcran(ContextePage& page) {
     Corps corps;
     corps.HauteurTexte = c.HauteurTexte("Bp");
     corps.Pas = corps.HauteurTexte * 11 / 10;
-    if (!doc.Intitule.empty()) DessineNomEcran(c, y, doc.Intitule);
+    if (!doc.Intitule.empty()) DessineNomEcran(c, page.systeme, y, doc.Intitule);
     y += corps.Pas;
 
     if (f.Calculee()) {
         y = Figures(page, c, f, y, corps, largeur);
         y = TableEcran(page, c, f, y, corps, largeur);
     } else {
-        const auto raison = TexteEtatFeuille(f.Etat);
+        const auto raison = TexteEtatFeuille(page.systeme, f.Etat);
         c.EcritTexte(GaucheTexte, y, raison[0]);
         y += corps.Pas;
         c.EcritTexte(GaucheTexte, y, raison[1]);

@@ -19,42 +19,50 @@ constexpr double SeuilLongueur = 0.0001;
 constexpr double SeuilEpaisseur = 1;
 
 // A length written with its unit only when it is above 0.0001.
-std::string Longueur(std::string_view libelle, double valeur, char sep) {
-    std::string texte(libelle);
+std::string Longueur(Systeme& systeme, std::string_view libelle, double valeur, char sep) {
+    std::string texte = systeme.Traduit("Pages", libelle);
     if (valeur > SeuilLongueur) texte += FormateMasque(valeur, "#0.#", sep) + " mm";
     return texte;
 }
 
 // The figures of the mirror; returns the y of the image-scale line.
-int Figures(const Document& doc, const ResultatFeuille& f, Canvas& c, int y, const MiseEnPage& m,
-            const HauteursTexte& h, char sep) {
+int Figures(Systeme& systeme, const Document& doc, const ResultatFeuille& f, Canvas& c, int y,
+            const MiseEnPage& m, const HauteursTexte& h, char sep) {
     const int marge = m.MargeImpression;
     const int pas = m.InterligneImpression;
     const int x2 = c.Largeur() / 2;
-    c.EcritTexte(marge, y, Longueur("Diamètre optique = ", doc.DiametreSerie, sep));
-    c.EcritTexte(x2, y, Longueur("Distance Focale = ", doc.FocaleSerie, sep));
+    c.EcritTexte(
+        marge, y,
+        Longueur(systeme, TARVO_NOOP("Pages", "Diamètre optique = "), doc.DiametreSerie, sep));
+    c.EcritTexte(
+        x2, y, Longueur(systeme, TARVO_NOOP("Pages", "Distance Focale = "), doc.FocaleSerie, sep));
 
     y += pas;
     if (CaracteristiquesValides(doc)) {
         const auto fd = RapportFDPapier(doc);
         c.EcritTexte(marge, y, "F/D = " + (fd ? FormateGeneral(*fd, sep) : std::string()));
     }
-    c.EcritTexte(x2, y, Longueur("Rayon de courbure = ", f.RayonCourbure, sep));
+    c.EcritTexte(
+        x2, y,
+        Longueur(systeme, TARVO_NOOP("Pages", "Rayon de courbure = "), f.RayonCourbure, sep));
 
     y += pas;
     if (const auto tache = TacheDiffractionPapier(doc))
-        EcritTacheDiffraction(c, marge, y, FormateMasque(*tache, "#0.00", sep),
+        EcritTacheDiffraction(c, systeme, marge, y, FormateMasque(*tache, "#0.00", sep),
                               c.HauteurTexte(",") / 10);
     else
-        c.EcritTexte(marge, y, "Rayon de la tache de diffraction = ");
+        c.EcritTexte(marge, y, systeme.Traduit("Pages", "Rayon de la tache de diffraction = "));
 
     if (doc.TrouCentral > SeuilLongueur) {
         y += pas;
-        c.EcritTexte(marge, y, Longueur("Diamètre du trou central = ", doc.TrouCentral, sep));
+        c.EcritTexte(marge, y,
+                     Longueur(systeme, TARVO_NOOP("Pages", "Diamètre du trou central = "),
+                              doc.TrouCentral, sep));
     }
 
     y += pas;
-    return EcritLignesMatiere(c, marge, x2, c.Largeur(), y, pas, SeuilEpaisseur, doc, f, sep, h);
+    return EcritLignesMatiere(c, systeme, marge, x2, c.Largeur(), y, pas, SeuilEpaisseur, doc, f,
+                              sep, h);
 }
 
 } // namespace
@@ -72,13 +80,13 @@ void DessineFeuillePapier(ContextePage& page, const ResultatFeuille& f, Canvas& 
 
     int y = hauteurTitre + pas;
     if (!f.Calculee()) {
-        const auto raison = TexteEtatFeuille(f.Etat);
+        const auto raison = TexteEtatFeuille(page.systeme, f.Etat);
         c.EcritTexte(m.MargeImpression, y, raison[0]);
         c.EcritTexte(m.MargeImpression, y + pas, raison[1]);
-        DessinePiedPapier(c, y + 3 * pas);
+        DessinePiedPapier(c, y + 3 * pas, page.systeme);
         return;
     }
-    y = Figures(doc, f, c, y, m, h, sep);
+    y = Figures(page.systeme, doc, f, c, y, m, h, sep);
 
     const int hauteurLigne = pas * 3 / 2;
     GabaritTableFeuille g;
@@ -89,11 +97,11 @@ void DessineFeuillePapier(ContextePage& page, const ResultatFeuille& f, Canvas& 
     g.Hauteurs = h;
     g.TraitFort = 2 * u;
     g.TraitFin = u;
-    y = DessineTableFeuille(c, m, doc, f, g, sep) + 3 * hauteurLigne / 2;
-    EcritAuCentre(c, c.Largeur(), y, LegendeTableFeuille);
+    y = DessineTableFeuille(c, page.systeme, m, doc, f, g, sep) + 3 * hauteurLigne / 2;
+    EcritAuCentre(c, c.Largeur(), y, page.systeme.Traduit("Pages", LegendeTableFeuille));
     if (doc.TrouCentral > SeuilLongueur) {
         y += hauteurLigne;
-        EcritAuCentre(c, c.Largeur(), y, NoteTrouFeuille);
+        EcritAuCentre(c, c.Largeur(), y, page.systeme.Traduit("Pages", NoteTrouFeuille));
     }
 
     y += hauteurLigne;
@@ -101,7 +109,7 @@ void DessineFeuillePapier(ContextePage& page, const ResultatFeuille& f, Canvas& 
                           c.Hauteur() - y - m.MargeImpression};
     DessineGrapheTolerancesPapier(
         c, m, zone, DonneesTolerances{f, doc.DiametreSerie, doc.TrouCentral, pas, sep});
-    DessinePiedPapier(c, zone.Haut + zone.Hauteur + 2 * u);
+    DessinePiedPapier(c, zone.Haut + zone.Hauteur + 2 * u, page.systeme);
 }
 
 } // namespace tarvo

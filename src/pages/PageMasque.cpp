@@ -2,6 +2,7 @@
 
 #include "pages/EnteteEtPied.h"
 #include "pages/MasqueNombre.h"
+#include "platform/Traduction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +18,9 @@ constexpr double A4Largeur = 210, A4Hauteur = 297, A3Largeur = 297, A3Hauteur = 
 constexpr double Entete = 30, Pied = 30;
 constexpr double PasHachures = 1.5;
 constexpr Couleur Hachure{150, 150, 150};
-constexpr std::string_view CentPourCent = "Imprimer à 100 %";
-constexpr std::string_view SansAjustement = "taille réelle, sans ajustement à la page";
+constexpr std::string_view CentPourCent = TARVO_NOOP("Pages", "Imprimer à 100 %");
+constexpr std::string_view SansAjustement =
+    TARVO_NOOP("Pages", "taille réelle, sans ajustement à la page");
 
 // From the mask's millimetres (origin the mirror's centre, y up) to the sheet's pixels, and
 // the part of the sheet (mm from its corner) that may be drawn on.
@@ -146,34 +148,37 @@ void Echelles(Canvas& c, int ppp, double gauche, double droite, double y) {
 
 void Titres(ContextePage& page, Canvas& c, const GeometrieMasque& m, double largeur) {
     const Document& doc = page.doc;
+    Systeme& systeme = page.systeme;
     const int ppp = c.PixelsParPouce();
     const Vers v{0, 0, ppp};
     c.FixeTaillePolice(14);
     c.FixeGras(true);
-    const std::string titre =
-        "Masque de Couder" + (doc.Intitule.empty() ? "" : " — " + doc.Intitule);
+    const std::string titre = systeme.Traduit("Pages", "Masque de Couder") +
+                              (doc.Intitule.empty() ? "" : " — " + doc.Intitule);
     c.EcritTexte(v.Px(MargeMasque), v.Px(8), titre);
     c.FixeTaillePolice(9);
     c.FixeGras(false);
-    const char sep = page.systeme.SeparateurDecimal();
-    c.EcritTexte(v.Px(MargeMasque), v.Px(16),
-                 "Série N°" + std::to_string(doc.SerieCourante) + " du " +
-                     page.systeme.DateCourte(doc.DateSerie) + " : miroir de " +
-                     Millimetres(2 * m.RayonMiroir, sep) + " mm, " +
-                     std::to_string(m.Fenetres.size() / 2) + " zones");
+    const char sep = systeme.SeparateurDecimal();
+    c.EcritTexte(
+        v.Px(MargeMasque), v.Px(16),
+        Remplace(systeme.Traduit("Pages", "Série N°%1 du %2 : miroir de %3 mm, %4 zones"),
+                 {std::to_string(doc.SerieCourante), systeme.DateCourte(doc.DateSerie),
+                  Millimetres(2 * m.RayonMiroir, sep), std::to_string(m.Fenetres.size() / 2)}));
     c.EcritTexte(v.Px(MargeMasque), v.Px(21),
-                 "Fenêtres de " + Millimetres(m.Hauteur, sep) + " mm de haut, ponts de " +
-                     Millimetres(m.Pont, sep) +
-                     " mm ; découper les fenêtres hachurées et le "
-                     "cercle extérieur (le pointillé est le bord du "
-                     "miroir).");
+                 Remplace(systeme.Traduit("Pages", "Fenêtres de %1 mm de haut, ponts de %2 mm ; "
+                                                   "découper les fenêtres hachurées et le cercle "
+                                                   "extérieur (le pointillé est le bord du "
+                                                   "miroir)."),
+                          {Millimetres(m.Hauteur, sep), Millimetres(m.Pont, sep)}));
+    const std::string centPourCent = systeme.Traduit("Pages", CentPourCent);
+    const std::string sansAjustement = systeme.Traduit("Pages", SansAjustement);
     c.FixeTaillePolice(12);
     c.FixeGras(true);
-    c.EcritTexte(v.Px(largeur - MargeMasque) - c.LargeurTexte(CentPourCent), v.Px(8), CentPourCent);
+    c.EcritTexte(v.Px(largeur - MargeMasque) - c.LargeurTexte(centPourCent), v.Px(8), centPourCent);
     c.FixeTaillePolice(8);
     c.FixeGras(false);
-    c.EcritTexte(v.Px(largeur - MargeMasque) - c.LargeurTexte(SansAjustement), v.Px(14),
-                 SansAjustement);
+    c.EcritTexte(v.Px(largeur - MargeMasque) - c.LargeurTexte(sansAjustement), v.Px(14),
+                 sansAjustement);
 }
 
 void FeuilleUnique(ContextePage& page, Canvas& c, const GeometrieMasque& m,
@@ -190,13 +195,15 @@ void Notice(ContextePage& page, Canvas& c, const GeometrieMasque& m, const Dispo
     const int ppp = c.PixelsParPouce();
     Titres(page, c, m, A4Largeur);
     const Vers v{0, 0, ppp};
+    Systeme& systeme = page.systeme;
     c.FixeTaillePolice(10);
     c.EcritTexte(v.Px(MargeMasque), v.Px(30),
-                 "Le masque tient sur " + std::to_string(d.Colonnes * d.Rangees) +
-                     " feuilles A4, numérotées comme sur ce plan :");
+                 Remplace(systeme.Traduit("Pages", "Le masque tient sur %1 feuilles A4, numérotées "
+                                                   "comme sur ce plan :"),
+                          {std::to_string(d.Colonnes * d.Rangees)}));
     c.EcritTexte(v.Px(MargeMasque), v.Px(35),
-                 "superposez leurs bandes de 10 mm en faisant coïncider les croix, puis "
-                 "collez-les.");
+                 systeme.Traduit("Pages", "superposez leurs bandes de 10 mm en faisant coïncider "
+                                          "les croix, puis collez-les."));
     // The plan: the whole at a reduced scale, its tiles numbered.
     const double pasX = A4Largeur - 2 * MargeMasque - RecouvrementMasque;
     const double pasY = A4Hauteur - 2 * MargeMasque - RecouvrementMasque;
@@ -261,11 +268,13 @@ void Tuile(ContextePage& page, Canvas& c, const GeometrieMasque& m, const Dispos
     c.FixeTaillePolice(8);
     c.FixeGras(false);
     const int numero = 2 + rangee * d.Colonnes + colonne;
+    Systeme& systeme = page.systeme;
     c.EcritTexte(feuille.Px(MargeMasque), feuille.Px(3),
-                 "Masque de Couder — feuille " + std::to_string(numero) + " sur " +
-                     std::to_string(1 + d.Colonnes * d.Rangees) + " : rangée " +
-                     std::to_string(rangee + 1) + ", colonne " + std::to_string(colonne + 1) +
-                     " — " + std::string(CentPourCent));
+                 Remplace(systeme.Traduit("Pages", "Masque de Couder — feuille %1 sur %2 : rangée "
+                                                   "%3, colonne %4 — %5"),
+                          {std::to_string(numero), std::to_string(1 + d.Colonnes * d.Rangees),
+                           std::to_string(rangee + 1), std::to_string(colonne + 1),
+                           systeme.Traduit("Pages", CentPourCent)}));
 }
 
 } // namespace

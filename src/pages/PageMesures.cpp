@@ -27,11 +27,12 @@ constexpr int GaucheGrille = 20;
 constexpr int BordCoches = 35;
 // The line labels are centred this far left of the zone columns (5 more with large fonts).
 constexpr int RetraitLibelles = 35;
-constexpr std::string_view IndicationSaisie =
-    "Entrez la valeur de la mesure en mm | Indiquer une valeur positive inférieure à 1000";
-constexpr std::string_view TitreConsultation = "Mesures";
-constexpr std::string_view TitreNouvelles = "Nouvelles mesures";
-constexpr std::string_view TitreEdition = "Modification des mesures";
+constexpr std::string_view IndicationSaisie = TARVO_NOOP(
+    "Pages",
+    "Entrez la valeur de la mesure en mm | Indiquer une valeur positive inférieure à 1000");
+constexpr std::string_view TitreConsultation = TARVO_NOOP("Pages", "Mesures");
+constexpr std::string_view TitreNouvelles = TARVO_NOOP("Pages", "Nouvelles mesures");
+constexpr std::string_view TitreEdition = TARVO_NOOP("Pages", "Modification des mesures");
 
 std::string_view IdentifiantMode(ModeMesures mode) {
     switch (mode) {
@@ -99,18 +100,20 @@ void RegleSaisie(Surface& surface, const MiseEnPage& m) {
 }
 
 // Returns the top of grid 1.
-int TextesDuHaut(Canvas& c, int largeurPage, ModeMesures mode, bool petitesPolices) {
-    const TitreDessine titre =
-        DessineTitreEcran(c, largeurPage, TitreMode(mode), HauteurTitre, petitesPolices);
+int TextesDuHaut(Canvas& c, Systeme& systeme, int largeurPage, ModeMesures mode,
+                 bool petitesPolices) {
+    const TitreDessine titre = DessineTitreEcran(
+        c, largeurPage, systeme.Traduit("Pages", TitreMode(mode)), HauteurTitre, petitesPolices);
     c.FixeHauteurPolice(HauteurCorps);
     c.FixeGras(petitesPolices);
     int y = titre.Hauteur;
-    c.EcritTexte(GaucheGrille, y, PhraseValidees);
-    const int pas = 3 * c.HauteurTexte(PhraseValidees) / 2;
+    const std::string validees = systeme.Traduit("Pages", PhraseValidees);
+    c.EcritTexte(GaucheGrille, y, validees);
+    const int pas = 3 * c.HauteurTexte(validees) / 2;
     y += pas;
-    c.EcritTexte(GaucheGrille, y, PhraseUnites);
+    c.EcritTexte(GaucheGrille, y, systeme.Traduit("Pages", PhraseUnites));
     y += pas;
-    const std::string diametre1 = LibelleDiametre(1);
+    const std::string diametre1 = LibelleDiametre(systeme, 1);
     c.EcritTexte(GaucheGrille, y, diametre1);
     return y + c.HauteurTexte(diametre1);
 }
@@ -144,7 +147,7 @@ void TexteCentre(Canvas& c, int centre, int y, const std::string& texte) {
     c.EcritTexte(centre - c.LargeurTexte(texte) / 2, y, texte);
 }
 
-void TextesGrille(Canvas& c, const Grille& g, int d, bool petitesPolices) {
+void TextesGrille(Canvas& c, Systeme& systeme, const Grille& g, int d, bool petitesPolices) {
     const int centre = g.Gauche - RetraitLibelles;
     const int centreLignes = petitesPolices ? centre : centre - 5;
     const std::string zones(LibelleZones);
@@ -155,10 +158,10 @@ void TextesGrille(Canvas& c, const Grille& g, int d, bool petitesPolices) {
                      g.HautTexte(d, 0, c.HauteurTexte(numero)), numero);
     }
     for (int r = 1; r <= LignesMesure; ++r) {
-        const std::string libelle = LibelleLigne(r);
+        const std::string libelle = LibelleLigne(systeme, r);
         TexteCentre(c, centreLignes, g.HautTexte(d, r, c.HauteurTexte(libelle)), libelle);
     }
-    const std::string moyenne = LibelleMoyenne(d);
+    const std::string moyenne = LibelleMoyenne(systeme, d);
     TexteCentre(c, centreLignes, g.HautTexte(d, LigneMoyennes, c.HauteurTexte(moyenne)), moyenne);
 }
 
@@ -221,8 +224,9 @@ void DessineEcran(ContextePage& page, ModeMesures mode) {
     g.Zones = ZonesUtilisees(doc);
     const int largeurPage = LargeurPageMesures(doc, m);
 
-    EtatFenetrePage(surface, IdentifiantMode(mode));
-    surface.FixeIndicationSaisie(std::string(IndicationSaisie));
+    Systeme& systeme = page.systeme;
+    EtatFenetrePage(surface, IdentifiantMode(mode), systeme);
+    surface.FixeIndicationSaisie(systeme.Traduit("Pages", IndicationSaisie));
     surface.AfficheControle(Controle::DessinF, false);
     surface.AfficheControle(Controle::Note, false);
     // Cleared over the wider of the page drawn before and this one: no strip of a former
@@ -247,16 +251,16 @@ void DessineEcran(ContextePage& page, ModeMesures mode) {
     }
 
     FixeLargeurPage(surface, largeurPage);
-    DessineNumeroSerie(c, doc.SerieCourante);
+    DessineNumeroSerie(c, systeme, doc.SerieCourante);
 
-    g.Haut[1] = TextesDuHaut(c, largeurPage, mode, petitesPolices);
-    const int hauteurDiametre = c.HauteurTexte(LibelleDiametre(1));
+    g.Haut[1] = TextesDuHaut(c, systeme, largeurPage, mode, petitesPolices);
+    const int hauteurDiametre = c.HauteurTexte(LibelleDiametre(systeme, 1));
     const char sep = page.systeme.SeparateurDecimal();
     CalculeMoyennesMesures(doc);
     for (int d = 1; d <= 2; ++d) {
         if (d == 2) {
             const int y = g.Haut[1] + 12 * g.Ligne + 3 * hauteurDiametre / 2;
-            const std::string diametre2 = LibelleDiametre(2);
+            const std::string diametre2 = LibelleDiametre(systeme, 2);
             c.EcritTexte(GaucheGrille, y, diametre2);
             g.Haut[2] = y + c.HauteurTexte(diametre2);
         }
@@ -264,7 +268,7 @@ void DessineEcran(ContextePage& page, ModeMesures mode) {
         TraitsGrille(c, g, d);
         // Clear text backgrounds: a wide label never cuts a rule.
         c.FixeStyleBrosse(StyleBrosse::Vide);
-        TextesGrille(c, g, d, petitesPolices);
+        TextesGrille(c, systeme, g, d, petitesPolices);
         ValeursGrille(c, g, doc, d, sep);
         c.FixeStyleBrosse(StyleBrosse::Plein);
     }

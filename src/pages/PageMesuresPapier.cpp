@@ -46,8 +46,8 @@ void TraitsGrille(Canvas& c, const GrillePapier& g, int haut) {
     }
 }
 
-void TextesGrille(Canvas& c, const GrillePapier& g, const Document& doc, int d, int haut,
-                  char sep) {
+void TextesGrille(Canvas& c, Systeme& systeme, const GrillePapier& g, const Document& doc, int d,
+                  int haut, char sep) {
     auto libelle = [&](int k, const std::string& texte) {
         c.EcritTexte(g.Gauche - g.Libelles + (g.Libelles - c.LargeurTexte(texte)) / 2,
                      g.HautTexte(haut, k, c.HauteurTexte(texte)), texte);
@@ -70,11 +70,11 @@ void TextesGrille(Canvas& c, const GrillePapier& g, const Document& doc, int d, 
                      g.HautTexte(haut, 0, c.HauteurTexte(numero)), numero);
     }
     for (int r = 1; r <= LignesMesure; ++r) {
-        libelle(r, LibelleLigne(r));
+        libelle(r, LibelleLigne(systeme, r));
         const int y = valeurs(r);
         if (LigneValidee(doc, r, d)) CocheImpression(c, g.Marge, y, g.Unite);
     }
-    libelle(LigneMoyennes, LibelleMoyenne(d));
+    libelle(LigneMoyennes, LibelleMoyenne(systeme, d));
     // A diameter without a validated line keeps former means that must not show.
     if (LigneValidee(doc, LigneMoyennes, d))
         CocheImpression(c, g.Marge, valeurs(LigneMoyennes), g.Unite);
@@ -85,34 +85,36 @@ void TextesGrille(Canvas& c, const GrillePapier& g, const Document& doc, int d, 
 void DessineMesuresPapier(ContextePage& page, Canvas& c, int hauteurTitre) {
     const Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
+    const char sep = systeme.SeparateurDecimal();
     const int marge = m.MargeImpression;
     const int pas = m.InterligneImpression;
 
-    const std::string serie = "Série N°" + std::to_string(doc.SerieCourante);
+    const std::string serie = TexteNumeroSerie(systeme, doc.SerieCourante);
     c.EcritTexte(2 * marge, hauteurTitre - c.HauteurTexte(serie), serie);
 
     int y = hauteurTitre + 2 * pas;
-    c.EcritTexte(marge, y, PhraseValidees);
+    c.EcritTexte(marge, y, systeme.Traduit("Pages", PhraseValidees));
     y += pas;
-    c.EcritTexte(marge, y, PhraseUnites);
+    c.EcritTexte(marge, y, systeme.Traduit("Pages", PhraseUnites));
 
     GrillePapier g;
     g.Marge = marge;
     g.Ligne = 2 * c.HauteurTexte("Hp");
     g.Colonne = c.LargeurTexte("-000.000-");
     g.Coches = c.LargeurTexte("HH");
-    g.Libelles = c.LargeurTexte("-Mesure 10-");
+    // The label column holds the widest label: "-Mesure 10-" in French.
+    g.Libelles = c.LargeurTexte("-" + LibelleLigne(systeme, 10) + "-");
     g.Zones = ZonesUtilisees(doc);
     g.Gauche = marge + g.Coches + g.Libelles;
     g.Unite = m.UnitePoint;
 
     y += 2 * pas;
-    const std::string diametre1 = LibelleDiametre(1);
+    const std::string diametre1 = LibelleDiametre(systeme, 1);
     c.EcritTexte(marge, y, diametre1);
     const int haut1 = y + g.Ligne;
     const int y2 = haut1 + 12 * g.Ligne + 3 * c.HauteurTexte(diametre1) / 2;
-    c.EcritTexte(marge, y2, LibelleDiametre(2));
+    c.EcritTexte(marge, y2, LibelleDiametre(systeme, 2));
     const int haut2 = y2 + g.Ligne;
 
     // Clear text backgrounds: a wide label never cuts a rule.
@@ -120,9 +122,9 @@ void DessineMesuresPapier(ContextePage& page, Canvas& c, int hauteurTitre) {
     int d = 1;
     for (const int haut : {haut1, haut2}) {
         TraitsGrille(c, g, haut);
-        TextesGrille(c, g, doc, d++, haut, sep);
+        TextesGrille(c, systeme, g, doc, d++, haut, sep);
     }
-    DessinePiedPapier(c, haut2 + 12 * g.Ligne + 2 * m.UnitePoint);
+    DessinePiedPapier(c, haut2 + 12 * g.Ligne + 2 * m.UnitePoint, systeme);
 }
 
 } // namespace tarvo

@@ -2,13 +2,18 @@
 
 #include "pages/Canvas.h"
 #include "pages/ContextePage.h"
+#include "pages/EnteteEtPied.h"
+#include "platform/Traduction.h"
 
 #include <string_view>
 
 namespace tarvo {
 
-// Title of the printed measurements page, in every mode (the shape suffix is added).
-inline constexpr std::string_view TitrePapierMesures = "Mesures sur le miroir";
+// Title of the printed measurements page, in every mode, for each shape.
+inline constexpr TitreParForme TitrePapierMesures{
+    TARVO_NOOP("Pages", "Mesures sur le miroir"),
+    TARVO_NOOP("Pages", "Mesures sur le miroir parabolique"),
+    TARVO_NOOP("Pages", "Mesures sur le miroir sphérique")};
 
 // The body of the printed measurements page under the paper header whose title is
 // `hauteurTitre` high: the series number on the title line, the two grids laid out from

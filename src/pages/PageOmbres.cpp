@@ -16,7 +16,6 @@
 namespace tarvo {
 namespace {
 
-constexpr std::string_view TitreOmbres = "Ombres simulées du miroir";
 constexpr int HauteurCorps = 16;
 constexpr int HauteurPetite = -11;
 constexpr int Gauche = 20;
@@ -24,10 +23,13 @@ constexpr int Ecart = 25;
 constexpr int CotePapier = 600;
 
 constexpr std::array<std::string_view, 4> LignesModele{
-    "Optique géométrique, de l'onde du bulletin (source fixe) : la pente de l'onde donne l'écart",
-    "de chaque rayon au centre de courbure ; le couteau coupe les rayons, le réseau les compte.",
-    "La lumière de chaque point est étalée sur la tache de diffraction (2,44 λ R / D, λ = 560 nm).",
-    "Le couteau entre par la gauche ; le réseau a ses traits verticaux.",
+    TARVO_NOOP("Pages", "Optique géométrique, de l'onde du bulletin (source fixe) : la pente de "
+                        "l'onde donne l'écart"),
+    TARVO_NOOP("Pages", "de chaque rayon au centre de courbure ; le couteau coupe les rayons, le "
+                        "réseau les compte."),
+    TARVO_NOOP("Pages", "La lumière de chaque point est étalée sur la tache de diffraction (2,44 "
+                        "λ R / D, λ = 560 nm)."),
+    TARVO_NOOP("Pages", "Le couteau entre par la gauche ; le réseau a ses traits verticaux."),
 };
 
 // What both targets show.
@@ -53,9 +55,9 @@ ContenuOmbres Prepare(ContextePage& page) {
     c.LignesParPouce = std::clamp(r.LignesParPouce, 10.0, 1000.0);
     c.Decalage = std::clamp(r.Decalage, 0.1, 50.0);
     c.NomParfait = EstParabolique(k)
-                       ? "Parabole parfaite"
-                       : "Miroir parfait (K = " +
-                             FormateMasque(k, "#0.000", page.systeme.SeparateurDecimal()) + ")";
+                       ? page.systeme.Traduit("Pages", "Parabole parfaite")
+                       : Remplace(page.systeme.Traduit("Pages", "Miroir parfait (K = %1)"),
+                                  {FormateMasque(k, "#0.000", page.systeme.SeparateurDecimal())});
     return c;
 }
 
@@ -66,15 +68,21 @@ struct Vues {
     std::array<std::string, 2> Colonnes;
     std::array<std::vector<std::uint8_t>, 6> Gris;
 };
-Vues Calcule(const ContenuOmbres& c, int cote, char sep) {
+Vues Calcule(const ContenuOmbres& c, int cote, Systeme& systeme) {
+    const char sep = systeme.SeparateurDecimal();
     const std::string decalage = FormateMasque(c.Decalage, "#0.0", sep);
-    const std::string reseau = "Réseau de " + FormateMasque(c.LignesParPouce, "#0", sep) +
-                               " traits par pouce, " + decalage + " mm ";
+    const std::string traits = FormateMasque(c.LignesParPouce, "#0", sep);
     Vues v;
-    v.Legendes = {"Couteau au centre de courbure de la zone " + std::to_string(c.Zone),
-                  reseau + "en deçà du centre de courbure",
-                  reseau + "au-delà du centre de courbure"};
-    v.Colonnes = {"Miroir mesuré", c.NomParfait};
+    v.Legendes = {
+        Remplace(systeme.Traduit("Pages", "Couteau au centre de courbure de la zone %1"),
+                 {std::to_string(c.Zone)}),
+        Remplace(systeme.Traduit(
+                     "Pages", "Réseau de %1 traits par pouce, %2 mm en deçà du centre de courbure"),
+                 {traits, decalage}),
+        Remplace(systeme.Traduit(
+                     "Pages", "Réseau de %1 traits par pouce, %2 mm au-delà du centre de courbure"),
+                 {traits, decalage})};
+    v.Colonnes = {systeme.Traduit("Pages", "Miroir mesuré"), c.NomParfait};
     const RayonsMiroir* miroirs[] = {&c.Mesure, &c.Parfait};
     for (std::size_t m = 0; m < 2; ++m) {
         const RayonsMiroir& miroir = *miroirs[m];
@@ -95,16 +103,22 @@ int Reglages(ContextePage& page, Canvas& c, const ContenuOmbres& contenu, int y,
             s.AfficheControle(b, false);
         return 0;
     }
-    s.FixeReglage(Controle::ReglageZone, Reglage{static_cast<double>(contenu.Zone), 1,
-                                                 static_cast<double>(contenu.Reduction.NombreZones),
-                                                 1, 0, "Zone du couteau", ""});
-    s.FixeReglage(Controle::ReglageLignes, Reglage{contenu.LignesParPouce, 10, 1000, 10, 0,
-                                                   "Traits par pouce du réseau", ""});
+    Systeme& systeme = page.systeme;
+    s.FixeReglage(Controle::ReglageZone,
+                  Reglage{static_cast<double>(contenu.Zone), 1,
+                          static_cast<double>(contenu.Reduction.NombreZones), 1, 0,
+                          systeme.Traduit("Pages", "Zone du couteau"), ""});
+    s.FixeReglage(Controle::ReglageLignes,
+                  Reglage{contenu.LignesParPouce, 10, 1000, 10, 0,
+                          systeme.Traduit("Pages", "Traits par pouce du réseau"), ""});
     s.FixeReglage(Controle::ReglageDecalage,
-                  Reglage{contenu.Decalage, 0.1, 50, 0.5, 1, "Décalage du réseau", " mm"});
+                  Reglage{contenu.Decalage, 0.1, 50, 0.5, 1,
+                          systeme.Traduit("Pages", "Décalage du réseau"), " mm"});
     // The knife on the first line, the grating on the second.
-    const std::string_view libelles[] = {"Couteau au centre de courbure de la zone ", "Réseau de ",
-                                         " traits par pouce, à ± "};
+    const std::string libelles[] = {
+        systeme.Traduit("Pages", "Couteau au centre de courbure de la zone "),
+        systeme.Traduit("Pages", "Réseau de "),
+        systeme.Traduit("Pages", " traits par pouce, à ± ")};
     const int largeurs[] = {50, 64, 78};
     const int hauteur = c.HauteurTexte("Bp") + 8;
     int x = Gauche;
@@ -121,7 +135,7 @@ int Reglages(ContextePage& page, Canvas& c, const ContenuOmbres& contenu, int y,
         s.AfficheControle(boites[k], true);
         x += largeurs[k];
     }
-    c.EcritTexte(x, y + 4, " du centre de courbure");
+    c.EcritTexte(x, y + 4, systeme.Traduit("Pages", " du centre de courbure"));
     return 2 * hauteur + 4;
 }
 
@@ -129,7 +143,8 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
     Surface& surface = page.surface;
     const Document& doc = page.doc;
     const MiseEnPage& m = page.miseEnPage;
-    EtatFenetrePage(surface, PageOmbres);
+    Systeme& systeme = page.systeme;
+    EtatFenetrePage(surface, PageOmbres, systeme);
     for (const Controle cache :
          {Controle::Dessin, Controle::Dessin2, Controle::DessinF, Controle::Note, Controle::Saisie,
           Controle::Logo, Controle::FormeParabolique, Controle::FormeSpherique})
@@ -144,17 +159,17 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
                        surface.HauteurControle(Controle::Fenetre));
     surface.MetAJourActions();
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
-    SelecteurSeries(surface, c, doc, page.etat.Moyenne);
+    SelecteurSeries(surface, systeme, c, doc, page.etat.Moyenne);
     FixeLargeurPage(surface, largeurPage);
-    if (!page.etat.Moyenne) DessineNumeroSerie(c, doc.SerieCourante);
+    if (!page.etat.Moyenne) DessineNumeroSerie(c, systeme, doc.SerieCourante);
 
-    int y = TitreAjuste(c, m, std::string(TitreOmbres) + SuffixeForme(doc.CoefDeformation));
+    int y = TitreAjuste(c, m, TitreDeForme(systeme, TitreOmbres, doc.CoefDeformation));
     c.FixeHauteurPolice(HauteurCorps);
     const int u = c.HauteurTexte("Bp") * 11 / 10;
     if (page.etat.Moyenne)
-        DessineMoyenneEcran(c, y, doc, *page.etat.Moyenne);
+        DessineMoyenneEcran(c, systeme, y, doc, *page.etat.Moyenne);
     else if (!doc.Intitule.empty())
-        DessineNomEcran(c, y, doc.Intitule);
+        DessineNomEcran(c, systeme, y, doc.Intitule);
     y += u + u / 2;
     const bool gras = c.PoliceCourante().Gras;
     c.FixeHauteurPolice(HauteurPetite);
@@ -164,10 +179,11 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
     if (!calculee) {
         c.FixeHauteurPolice(HauteurCorps);
         c.FixeGras(gras);
-        c.EcritTexte(Gauche, y, TexteEtatReduction(contenu.Reduction.Etat));
+        c.EcritTexte(Gauche, y,
+                     systeme.Traduit("Pages", TexteEtatReduction(contenu.Reduction.Etat)));
         y += 2 * u;
     } else {
-        const Vues vues = Calcule(contenu, CoteImageOmbres, page.systeme.SeparateurDecimal());
+        const Vues vues = Calcule(contenu, CoteImageOmbres, systeme);
         const int petit = c.HauteurTexte("Bp");
         for (std::size_t colonne = 0; colonne < 2; ++colonne)
             c.EcritTexte(Gauche + static_cast<int>(colonne) * (CoteImageOmbres + Ecart), y,
@@ -184,7 +200,7 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
             y += petit + CoteImageOmbres + 12;
         }
         for (const std::string_view ligne : LignesModele) {
-            c.EcritTexte(Gauche, y, ligne);
+            c.EcritTexte(Gauche, y, systeme.Traduit("Pages", ligne));
             y += petit;
         }
     }
@@ -198,21 +214,22 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
 void DessinePapier(ContextePage& page, const ContenuOmbres& contenu, Canvas& c, int hauteurTitre) {
     const MiseEnPage& m = page.miseEnPage;
     const int marge = m.MargeImpression, pas = m.InterligneImpression;
-    const char sep = page.systeme.SeparateurDecimal();
+    Systeme& systeme = page.systeme;
     c.FixeTaillePolice(10);
     const std::string serie = page.etat.Moyenne
-                                  ? page.etat.Moyenne->Libelle
-                                  : "Série N°" + std::to_string(page.doc.SerieCourante);
+                                  ? LibelleMoyenneAffichee(systeme, *page.etat.Moyenne)
+                                  : TexteNumeroSerie(systeme, page.doc.SerieCourante);
     c.EcritTexte(marge, hauteurTitre - c.HauteurTexte(serie), serie);
     int y = hauteurTitre + 2 * pas;
     if (!contenu.Reduction.Calculee()) {
-        c.EcritTexte(marge, y, TexteEtatReduction(contenu.Reduction.Etat));
-        DessinePiedPapier(c, y + 2 * pas);
+        c.EcritTexte(marge, y,
+                     systeme.Traduit("Pages", TexteEtatReduction(contenu.Reduction.Etat)));
+        DessinePiedPapier(c, y + 2 * pas, systeme);
         return;
     }
     const int largeur = (c.Largeur() - 2 * marge - pas) / 2;
     const int cote = std::min(largeur, (c.Hauteur() - y - 12 * pas) / 3 - 2 * pas);
-    const Vues vues = Calcule(contenu, CotePapier, sep);
+    const Vues vues = Calcule(contenu, CotePapier, systeme);
     c.FixeTaillePolice(8);
     for (std::size_t colonne = 0; colonne < 2; ++colonne)
         c.EcritTexte(marge + static_cast<int>(colonne) * (largeur + pas) + (largeur - cote) / 2, y,
@@ -229,11 +246,11 @@ void DessinePapier(ContextePage& page, const ContenuOmbres& contenu, Canvas& c, 
         y += cote + 2 * pas;
     }
     for (const std::string_view ligne : LignesModele) {
-        c.EcritTexte(marge, y, ligne);
+        c.EcritTexte(marge, y, systeme.Traduit("Pages", ligne));
         y += pas;
     }
     c.FixeTaillePolice(10);
-    DessinePiedPapier(c, y + pas);
+    DessinePiedPapier(c, y + pas, systeme);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "pages/ContextePage.h"
+#include "pages/EnteteEtPied.h"
+#include "platform/Traduction.h"
 
 namespace tarvo {
 
@@ -10,6 +12,11 @@ namespace tarvo {
 // the three setting boxes; the printed page when `ModeImpression` is set. It reduces a copy
 // of the series and leaves the document as it was.
 void AfficheOmbres(ContextePage& page);
+
+inline constexpr TitreParForme TitreOmbres{
+    TARVO_NOOP("Pages", "Ombres simulées du miroir"),
+    TARVO_NOOP("Pages", "Ombres simulées du miroir parabolique"),
+    TARVO_NOOP("Pages", "Ombres simulées du miroir sphérique")};
 
 // Side of the pictures on screen, pixels.
 inline constexpr int CoteImageOmbres = 250;

@@ -20,11 +20,13 @@ class SourceHistorique {
 };
 
 // A mean of several series shown in place of the series in memory: its label for the page
-// headers, its pooled lines for the bootstrap, and its line of the history.
+// headers, its pooled lines for the bootstrap, and its line of the history. The numbers of
+// its series, when given, write the label again in the user's language.
 struct MoyenneAffichee {
     std::string Libelle;
     LignesValidees Lignes;
     ResumeSerie Resume;
+    std::vector<int> Sources{};
 };
 
 } // namespace tarvo

@@ -34,14 +34,17 @@ ContenuAnalyse PrepareAnalyse(ContextePage& page) {
     p.Diametre = page.doc.DiametreSerie;
     p.Trou = page.doc.TrouCentralSerie;
     p.Separateur = page.systeme.SeparateurDecimal();
+    p.Langue = &page.systeme;
     return contenu;
 }
 
-int DessineTableAnalyse(Canvas& c, int gauche, int haut, int hauteurLigne, int trait,
-                        const ContenuAnalyse& contenu, char sep) {
-    const auto lignes = LignesAnalyse(contenu.Figures, contenu.Incertitudes, sep);
+int DessineTableAnalyse(Canvas& c, Systeme& systeme, int gauche, int haut, int hauteurLigne,
+                        int trait, const ContenuAnalyse& contenu) {
+    const auto lignes = LignesAnalyse(contenu.Figures, contenu.Incertitudes, systeme);
+    const std::string grandeur = systeme.Traduit("Pages", EnteteGrandeur);
+    const std::string valeur = systeme.Traduit("Pages", EnteteValeur);
     const int marge = c.LargeurTexte("M") / 2;
-    std::array<int, 3> largeurs{c.LargeurTexte(EnteteGrandeur), c.LargeurTexte(EnteteValeur),
+    std::array<int, 3> largeurs{c.LargeurTexte(grandeur), c.LargeurTexte(valeur),
                                 c.LargeurTexte(EnteteIncertitude)};
     for (const LigneAnalyse& l : lignes) {
         largeurs[0] = std::max(largeurs[0], c.LargeurTexte(l.Libelle));
@@ -59,7 +62,7 @@ int DessineTableAnalyse(Canvas& c, int gauche, int haut, int hauteurLigne, int t
         c.EcritTexte(bords[2] - marge - c.LargeurTexte(b), y, b);
         c.EcritTexte(bords[3] - marge - c.LargeurTexte(s), y, s);
     };
-    ligne(0, EnteteGrandeur, EnteteValeur, EnteteIncertitude);
+    ligne(0, grandeur, valeur, EnteteIncertitude);
     for (std::size_t i = 0; i < lignes.size(); ++i)
         ligne(static_cast<int>(i) + 1, lignes[i].Libelle, lignes[i].Valeur, lignes[i].Incertitude);
 

@@ -24,7 +24,7 @@ ContenuAnalyse PrepareAnalyse(ContextePage& page);
 // The table of the four figures at (gauche, haut): a header row, then one row per figure, in
 // three columns as wide as their texts; rows `hauteurLigne` high, the rules `trait` thick.
 // Returns the bottom of the table.
-int DessineTableAnalyse(Canvas& c, int gauche, int haut, int hauteurLigne, int trait,
-                        const ContenuAnalyse& contenu, char separateur);
+int DessineTableAnalyse(Canvas& c, Systeme& systeme, int gauche, int haut, int hauteurLigne,
+                        int trait, const ContenuAnalyse& contenu);
 
 } // namespace tarvo

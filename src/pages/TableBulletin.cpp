@@ -27,15 +27,19 @@ LigneBulletin Ligne(std::vector<Morceau> libelle, const ResultatReduction& r,
 
 // The label of the single measures row on screen: the diameter kept, or "Mesures" when
 // only one diameter was measured.
-std::string_view LibelleMesureUnique(const ResultatReduction& r, SupportTable support) {
-    if (support == SupportTable::Papier || r.DiametresValides != 3) return "Mesures";
-    return r.DiametresRetenus == 1 ? "D1 moyen" : "D2 moyen";
+std::string LibelleMesureUnique(Systeme& systeme, const ResultatReduction& r,
+                                SupportTable support) {
+    if (support == SupportTable::Papier || r.DiametresValides != 3)
+        return systeme.Traduit("Pages", "Mesures");
+    return r.DiametresRetenus == 1 ? systeme.Traduit("Pages", "D1 moyen")
+                                   : systeme.Traduit("Pages", "D2 moyen");
 }
 
 } // namespace
 
 TableBulletin ConstruitTableBulletin(const ResultatReduction& r, double k, bool toutesLignes,
-                                     SupportTable support, char sep) {
+                                     SupportTable support, Systeme& systeme) {
+    const char sep = systeme.SeparateurDecimal();
     TableBulletin t;
     t.NombreZones = std::clamp(r.NombreZones, 0, ZonesMax);
     LigneBulletin zones;
@@ -65,24 +69,24 @@ TableBulletin ConstruitTableBulletin(const ResultatReduction& r, double k, bool 
     if (r.DiametresRetenus == 3) {
         t.LignesMesures = 3;
         l.push_back(Ligne(
-            {{G::Texte, "D1 moyen"}}, r, [](const ZoneBulletin& z) { return z.MoyenneA; }, "#0.000",
-            sep));
+            {{G::Texte, systeme.Traduit("Pages", "D1 moyen")}}, r,
+            [](const ZoneBulletin& z) { return z.MoyenneA; }, "#0.000", sep));
         l.push_back(Ligne(
-            {{G::Texte, "D2 moyen"}}, r,
+            {{G::Texte, systeme.Traduit("Pages", "D2 moyen")}}, r,
             [](const ZoneBulletin& z) { return z.MoyenneB.value_or(0); }, "#0.000", sep));
         l.push_back(Ligne(
-            {{G::Texte, "Moyenne"}}, r, [](const ZoneBulletin& z) { return z.Moyenne; }, "#0.000",
-            sep));
+            {{G::Texte, systeme.Traduit("Pages", "Moyenne")}}, r,
+            [](const ZoneBulletin& z) { return z.Moyenne; }, "#0.000", sep));
     } else {
         t.LignesMesures = 1;
         l.push_back(Ligne(
-            {{G::Texte, LibelleMesureUnique(r, support)}}, r,
+            {{G::Texte, LibelleMesureUnique(systeme, r, support)}}, r,
             [](const ZoneBulletin& z) { return z.MoyenneA; }, "#0.000", sep));
     }
 
     l.push_back(Ligne(
-        {{G::Texte, "Moy.-Cte"}}, r, [](const ZoneBulletin& z) { return z.MoyenneMoinsCte; },
-        "#0.000", sep));
+        {{G::Texte, systeme.Traduit("Pages", "Moy.-Cte")}}, r,
+        [](const ZoneBulletin& z) { return z.MoyenneMoinsCte; }, "#0.000", sep));
     l.push_back(Ligne(
         {{G::Grec, "L"}, {G::Texte, "c"}}, r,
         [](const ZoneBulletin& z) { return z.EcartLongitudinal; }, "#0.000", sep));

@@ -2,6 +2,7 @@
 
 #include "optics/Reduction.h"
 #include "pages/Canvas.h"
+#include "platform/Systeme.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +20,7 @@ enum class GenreMorceau : std::uint8_t { Texte, Grec, Exposant };
 // A piece of a row label: plain text, letters of the "Symbol" face, or a superscript.
 struct Morceau {
     GenreMorceau Genre = GenreMorceau::Texte;
-    std::string_view Texte;
+    std::string Texte;
 };
 
 struct LigneBulletin {
@@ -43,9 +44,10 @@ enum class SupportTable : std::uint8_t {
 };
 
 // The rows of a computed reduction: all of them, or only the zone numbers when
-// `toutesLignes` is false. Row 3 (Hm²/R) is left out for a spherical K.
+// `toutesLignes` is false. Row 3 (Hm²/R) is left out for a spherical K. The labels in the
+// system's language, the numbers with its separator.
 TableBulletin ConstruitTableBulletin(const ResultatReduction& r, double coefDeformation,
-                                     bool toutesLignes, SupportTable support, char separateur);
+                                     bool toutesLignes, SupportTable support, Systeme& systeme);
 
 // Where the table's text goes on its target.
 struct PlacementTable {

@@ -22,7 +22,7 @@ std::string Valeur(const std::optional<double>& v, std::string_view masque, char
 }
 
 // The label of rows 1 to 6 from x.
-void Libelle(Canvas& c, int ligne, int x, int y, const HauteursTexte& h) {
+void Libelle(Canvas& c, Systeme& systeme, int ligne, int x, int y, const HauteursTexte& h) {
     switch (ligne) {
     case 1:
         c.EcritTexte(x, y, "H. Ext");
@@ -40,10 +40,10 @@ void Libelle(Canvas& c, int ligne, int x, int y, const HauteursTexte& h) {
         c.EcritTexte(EcritGrec(c, c.PositionCourante().X, y, "r"), y, "R/Hm");
         break;
     case 5:
-        c.EcritTexte(x, y, "Tol.sup");
+        c.EcritTexte(x, y, systeme.Traduit("Pages", "Tol.sup"));
         break;
     default:
-        c.EcritTexte(x, y, "Tol.inf");
+        c.EcritTexte(x, y, systeme.Traduit("Pages", "Tol.inf"));
         break;
     }
 }
@@ -74,8 +74,8 @@ void EcritCentreColonne(Canvas& c, int gauche, int largeur, int y, std::string_v
 
 } // namespace
 
-int DessineTableFeuille(Canvas& c, MiseEnPage& m, const Document& doc, const ResultatFeuille& f,
-                        const GabaritTableFeuille& g, char sep) {
+int DessineTableFeuille(Canvas& c, Systeme& systeme, MiseEnPage& m, const Document& doc,
+                        const ResultatFeuille& f, const GabaritTableFeuille& g, char sep) {
     const int n = std::clamp(f.NombreZones, 0, ZonesMax);
     const int colonne = c.LargeurTexte("00000.0");
     m.LargeurColonne = Borne16(colonne);
@@ -91,7 +91,7 @@ int DessineTableFeuille(Canvas& c, MiseEnPage& m, const Document& doc, const Res
         if (ligne == 0)
             EcritCentreColonne(c, x0, colonne, y, "Zones");
         else
-            Libelle(c, ligne, debut, y, g.Hauteurs);
+            Libelle(c, systeme, ligne, debut, y, g.Hauteurs);
         for (int z = 1; z <= n; ++z)
             EcritCentreColonne(c, x0 + z * colonne, colonne, y, ValeurZone(doc, f, ligne, z, sep));
     }

@@ -24,7 +24,7 @@ struct GabaritTableFeuille {
 
 // Draws the table and leaves its column width and row height in the layout state; returns
 // the top of the text of the last row.
-int DessineTableFeuille(Canvas& c, MiseEnPage& m, const Document& doc, const ResultatFeuille& f,
-                        const GabaritTableFeuille& g, char separateur);
+int DessineTableFeuille(Canvas& c, Systeme& systeme, MiseEnPage& m, const Document& doc,
+                        const ResultatFeuille& f, const GabaritTableFeuille& g, char separateur);
 
 } // namespace tarvo

@@ -25,14 +25,15 @@ std::string Coupe(Canvas& c, const std::string& texte, int largeur) {
 
 } // namespace
 
-int DessineTableHistorique(Canvas& c, const std::vector<LigneTableHistorique>& lignes,
+int DessineTableHistorique(Canvas& c, Systeme& systeme,
+                           const std::vector<LigneTableHistorique>& lignes,
                            const PlacementHistorique& p,
                            std::vector<std::pair<int, Cadre>>* boites) {
-    const auto& entetes = EntetesHistorique();
+    const auto entete = EntetesHistorique(systeme);
     const int marge = c.LargeurTexte("0") * 2 / 3;
     std::array<int, ColonnesHistorique> largeurs{};
     for (std::size_t k = 0; k + 1 < ColonnesHistorique; ++k) {
-        largeurs[k] = c.LargeurTexte(entetes[k]);
+        largeurs[k] = c.LargeurTexte(entete[k]);
         for (const LigneTableHistorique& l : lignes)
             largeurs[k] = std::max(largeurs[k], c.LargeurTexte(l.Textes[k]));
     }
@@ -55,8 +56,6 @@ int DessineTableHistorique(Canvas& c, const std::vector<LigneTableHistorique>& l
             c.EcritTexte(x, y, texte);
         }
     };
-    std::array<std::string, ColonnesHistorique> entete;
-    std::copy(entetes.begin(), entetes.end(), entete.begin());
     const bool gras = c.PoliceCourante().Gras;
     c.FixeGras(true);
     ecrit(0, entete);

@@ -30,7 +30,8 @@ struct PlacementHistorique {
 
 // The header row and the lines; figures set right, the comment cut to its column with "…".
 // Returns the bottom of the table and fills `boites` with each line's box and series.
-int DessineTableHistorique(Canvas& c, const std::vector<LigneTableHistorique>& lignes,
+int DessineTableHistorique(Canvas& c, Systeme& systeme,
+                           const std::vector<LigneTableHistorique>& lignes,
                            const PlacementHistorique& p,
                            std::vector<std::pair<int, Cadre>>* boites);
 

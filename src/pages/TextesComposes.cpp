@@ -17,10 +17,13 @@ int EcritExposant(Canvas& c, int x, int y, std::string_view texte, int hauteurEx
     return c.PositionCourante().X;
 }
 
-void EcritTacheDiffraction(Canvas& c, int x, int y, const std::string& valeurs, int leve) {
-    c.EcritTexte(x, y, "Rayon de la tache de diffraction = " + valeurs + " ");
+void EcritTacheDiffraction(Canvas& c, Systeme& systeme, int x, int y, const std::string& valeurs,
+                           int leve) {
+    c.EcritTexte(x, y,
+                 systeme.Traduit("Pages", "Rayon de la tache de diffraction = ") + valeurs + " ");
     int suite = EcritGrec(c, c.PositionCourante().X, y, "m", leve);
-    c.EcritTexte(suite, y, "m (pour ");
+    // The unit's µ is a letter of the Symbol face: the words around it go apart.
+    c.EcritTexte(suite, y, systeme.Traduit("Pages", "m (pour "));
     suite = EcritGrec(c, c.PositionCourante().X, y, "l ", leve);
     c.EcritTexte(suite, y, "= 560 nm)");
 }

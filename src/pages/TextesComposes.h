@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/Canvas.h"
+#include "platform/Systeme.h"
 
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ int EcritExposant(Canvas& c, int x, int y, std::string_view texte, int hauteurEx
 // "Rayon de la tache de diffraction = " + valeurs + " µm (pour λ = 560 nm)", the Greek
 // letters `leve` pixels higher. `valeurs` is what stands before " µm": the radius, or the
 // angular value and the radius.
-void EcritTacheDiffraction(Canvas& c, int x, int y, const std::string& valeurs, int leve);
+void EcritTacheDiffraction(Canvas& c, Systeme& systeme, int x, int y, const std::string& valeurs,
+                           int leve);
 
 // "R⁴/e² = " in the body and superscript heights of the target: the label of the ratio.
 // Returns the x after it.

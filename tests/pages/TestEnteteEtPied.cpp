@@ -1,9 +1,17 @@
 #include "document/Document.h"
+#include "pages/DonneesAnalyse.h"
+#include "pages/DonneesBulletin.h"
+#include "pages/DonneesHistorique.h"
 #include "pages/EnteteEtPied.h"
 #include "pages/IdentifiantsPages.h"
+#include "pages/PageCaracteristiques.h"
+#include "pages/PageMesuresPapier.h"
+#include "pages/PageOmbres.h"
 #include "pages/Symbole.h"
+#include "pages/TextesFeuille.h"
 #include "support/CanvasEnregistreur.h"
 #include "support/SurfaceFactice.h"
+#include "support/SystemeFixe.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +139,32 @@ TEST(EnteteEtPied, PiedDuPapierSurFondBlanc) {
     EXPECT_EQ(pied.BrosseUtilisee, Brosse{});
     EXPECT_EQ(pied.X1, (4760 - test::NombreCaracteres(pied.Texte) * 42) / 2);
     EXPECT_EQ(pied.Y1, 3000);
+}
+
+// Each title is whole in the catalogue for each shape: in French the shaped ones must stay the
+// plain title with its suffix, on screen and in the paper header alike.
+TEST(EnteteEtPied, TitresDeChaqueFormeEnFrancais) {
+    test::SystemeFixe systeme;
+    for (const TitreParForme& titre : {TitreCaracteristiques, TitreFeuille, TitrePapierMesures,
+                                       TitreBulletin, TitreAnalyse, TitreHistorique, TitreOmbres})
+        for (const double k : {-1.0, 0.0, -0.5}) {
+            const std::string attendu = std::string(titre.Quelconque) + SuffixeForme(k);
+            EXPECT_EQ(TitreDeForme(systeme, titre, k), attendu);
+            Document doc;
+            doc.CoefDeformation = k;
+            doc.Intitule = "Miroir";
+            CanvasEnregistreur ancien(4760, 6814, 600), nouveau(4760, 6814, 600);
+            DessineEntetePapier(ancien, doc, titre.Quelconque, "01/01/2000", true);
+            DessineEntetePapier(nouveau, systeme, doc, titre, "01/01/2000", true);
+            ASSERT_EQ(nouveau.Traces.size(), ancien.Traces.size());
+            for (std::size_t i = 0; i < ancien.Traces.size(); ++i) {
+                EXPECT_EQ(nouveau.Traces[i].Texte, ancien.Traces[i].Texte);
+                EXPECT_EQ(nouveau.Traces[i].X1, ancien.Traces[i].X1);
+                EXPECT_EQ(nouveau.Traces[i].Y1, ancien.Traces[i].Y1);
+                EXPECT_EQ(nouveau.Traces[i].PoliceUtilisee, ancien.Traces[i].PoliceUtilisee);
+            }
+            EXPECT_EQ(nouveau.Textes().front(), attendu);
+        }
 }
 
 } // namespace
