@@ -64,27 +64,26 @@ struct AnglaisQt : ::testing::Test {
         return p().Actions.Indication(a) == Description(a).Indication ? Source::Fenetre
                                                                       : Source::Autre;
     }
-    void ReleveAction(const std::string& ou, QAction* action, Source indication) {
-        Releve(Source::Fenetre, ou, action->text());
-        Releve(indication, ou + " (conseil)", action->toolTip());
-        Releve(indication, ou + " (barre d'état)", action->statusTip());
-    }
     // The menus, the toolbar and every widget of the window; `tous`: the hidden ones too.
     void ReleveFenetre(const std::string& ou, bool tous) {
         Releve(Source::Autre, ou + ", titre", fenetre->windowTitle());
         for (QAction* titre : fenetre->menuBar()->actions()) {
             Releve(Source::Fenetre, ou + ", menu", titre->text());
             Releve(Source::Fenetre, ou + ", menu", titre->statusTip());
-            for (QAction* element : titre->menu()->actions())
-                if (!element->objectName().startsWith("Historique") && !element->isSeparator())
-                    ReleveAction(ou + ", menu", element, SourceIndication(Trouve(element)));
         }
-        for (std::size_t b = 0; b < NombreBoutons; ++b) {
-            QToolButton* bouton = fenetre->BoutonQt(static_cast<Bouton>(b));
-            const Action a = Trouve(bouton);
+        for (std::size_t i = 0; i < NombreActions; ++i) {
+            QAction* action = fenetre->ActionQt(static_cast<Action>(i));
+            const Source indication = SourceIndication(static_cast<Action>(i));
+            Releve(Source::Fenetre, ou + ", commande", action->text());
+            Releve(indication, ou + ", commande (conseil)", action->toolTip());
+            Releve(indication, ou + ", commande (barre d'état)", action->statusTip());
+        }
+        for (const PlaceBarre& place : BarreOutils()) {
+            if (place.Separateur) continue;
+            QToolButton* bouton = fenetre->BoutonQt(place.Nom);
             Releve(Source::Fenetre, ou + ", bouton", bouton->accessibleName());
-            Releve(SourceIndication(a), ou + ", bouton", bouton->toolTip());
-            Releve(SourceIndication(a), ou + ", bouton", bouton->statusTip());
+            Releve(SourceIndication(place.Commande), ou + ", bouton", bouton->toolTip());
+            Releve(SourceIndication(place.Commande), ou + ", bouton", bouton->statusTip());
         }
         ZonePage& zone = fenetre->Zone();
         for (QWidget* w : zone.findChildren<QWidget*>()) {
@@ -105,18 +104,6 @@ struct AnglaisQt : ::testing::Test {
         }
         Releve(Source::Autre, ou + ", état", zone.TexteStatut->text());
     }
-    Action Trouve(QAction* action) {
-        for (std::size_t i = 0; i < NombreActions; ++i)
-            if (fenetre->ActionQt(static_cast<Action>(i)) == action) return static_cast<Action>(i);
-        ADD_FAILURE() << action->text().toStdString();
-        return Action::FileNew1;
-    }
-    Action Trouve(QToolButton* bouton) {
-        for (const PlaceBarre& place : BarreOutils())
-            if (!place.Separateur && fenetre->BoutonQt(place.Nom) == bouton) return place.Commande;
-        ADD_FAILURE();
-        return Action::FileNew1;
-    }
 
     // Reads the modal window that the next command opens, then closes it as Cancel would,
     // or answers No.
@@ -126,8 +113,9 @@ struct AnglaisQt : ::testing::Test {
             ASSERT_NE(modale, nullptr) << ou;
             ReleveModale(ou, modale);
             auto* boite = qobject_cast<QMessageBox*>(modale);
-            for (QAbstractButton* b : boite&& non ? boite->buttons() : QList<QAbstractButton*>{})
-                if (boite->buttonRole(b) == QMessageBox::NoRole) return b->click();
+            if (boite && non)
+                for (QAbstractButton* b : boite->buttons())
+                    if (boite->buttonRole(b) == QMessageBox::NoRole) return b->click();
             static_cast<QDialog*>(modale)->reject();
         });
     }
