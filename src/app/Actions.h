@@ -45,7 +45,8 @@ inline constexpr std::size_t Indice(Action a) {
 
 // What an action shows: caption, menu category, shortcut (as "Ctrl+N", empty for none),
 // the shortcut of its menu item when the item has its own, help context (0 for none),
-// hint "short|long" and image number in the toolbar images (-1 for none).
+// hint "short|long" and image number in the toolbar images (-1 for none). Captions and hints
+// are French, marked for the catalogue in the context "Actions"; the window translates them.
 struct DescriptionAction {
     Action Commande;
     std::string_view Nom;

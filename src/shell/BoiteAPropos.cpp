@@ -1,6 +1,7 @@
 #include "shell/BoiteAPropos.h"
 
 #include "pages/EnteteEtPied.h"
+#include "platform/Systeme.h"
 #include "shell/Logo.h"
 
 #include <QFrame>
@@ -11,8 +12,8 @@ namespace tarvo {
 
 namespace {
 
-QLabel* Libelle(QWidget* parent, const QString& texte, int x, int y, int largeur, int hauteur) {
-    auto* l = new QLabel(texte, parent);
+QLabel* Libelle(QWidget* parent, const std::string& texte, int x, int y, int largeur, int hauteur) {
+    auto* l = new QLabel(QString::fromStdString(texte), parent);
     l->setGeometry(x, y, largeur, hauteur);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -21,9 +22,9 @@ QLabel* Libelle(QWidget* parent, const QString& texte, int x, int y, int largeur
 
 } // namespace
 
-BoiteAPropos::BoiteAPropos(QWidget* parent)
+BoiteAPropos::BoiteAPropos(QWidget* parent, Systeme& systeme)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle("A propos de Tarvo");
+    setWindowTitle(QString::fromStdString(systeme.Traduit("Fenetre", "A propos de Tarvo")));
     setFixedSize(349, 209);
     QFont police("MS Sans Serif");
     police.setPixelSize(11);
@@ -43,18 +44,18 @@ BoiteAPropos::BoiteAPropos(QWidget* parent)
     gras.setBold(true);
     ProductName->setFont(gras);
     Version = Libelle(panneau,
-                      "Logiciel d'aide à la réalisation des miroirs de télescopes en utilisant la "
-                      "méthode de Foucault et l'écran à échancrures de Couder.",
+                      systeme.Traduit("Fenetre", "Logiciel d'aide à la réalisation des miroirs de "
+                                                 "télescopes en utilisant la méthode de Foucault "
+                                                 "et l'écran à échancrures de Couder."),
                       88, 28, 230, 58);
     Conditions = Libelle(panneau,
-                         "Logiciel gratuit, fourni tel quel et sans garantie : vérifiez toujours "
-                         "vos mesures avant de retoucher un miroir.",
+                         systeme.Traduit("Fenetre", "Logiciel gratuit, fourni tel quel et sans "
+                                                    "garantie : vérifiez toujours vos mesures "
+                                                    "avant de retoucher un miroir."),
                          8, 90, 313, 30);
-    Auteur = Libelle(panneau, "Auteur : l'équipe Tarvo", 8, 122, 313, 16);
-    Adresse = Libelle(
-        panneau,
-        QString::fromUtf8(AdresseAuteur.data(), static_cast<qsizetype>(AdresseAuteur.size())), 8,
-        140, 313, 16);
+    Auteur =
+        Libelle(panneau, systeme.Traduit("Fenetre", "Auteur : l'équipe Tarvo"), 8, 122, 313, 16);
+    Adresse = Libelle(panneau, std::string(AdresseAuteur), 8, 140, 313, 16);
     Adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* ok = new QPushButton("OK", this);

@@ -1,5 +1,7 @@
 #include "shell/DialogueListeQt.h"
 
+#include "platform/Systeme.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,7 +12,8 @@
 
 namespace tarvo {
 
-std::optional<std::vector<int>> ChoisitDansListeQt(QWidget* parent, const DialogueListe& d) {
+std::optional<std::vector<int>> ChoisitDansListeQt(QWidget* parent, const DialogueListe& d,
+                                                   Systeme& systeme) {
     if (!d.Etat || d.Nombre <= 0) return std::nullopt;
     QDialog boite(parent);
     boite.setWindowTitle(QString::fromStdString(d.Titre));
@@ -23,7 +26,8 @@ std::optional<std::vector<int>> ChoisitDansListeQt(QWidget* parent, const Dialog
     disposition->addWidget(liste);
     auto* boutons = new QDialogButtonBox(&boite);
     QPushButton* ok = boutons->addButton("OK", QDialogButtonBox::AcceptRole);
-    boutons->addButton("Annuler", QDialogButtonBox::RejectRole);
+    boutons->addButton(QString::fromStdString(systeme.Traduit("Fenetre", "Annuler")),
+                       QDialogButtonBox::RejectRole);
     disposition->addWidget(boutons);
     QObject::connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
     QObject::connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);

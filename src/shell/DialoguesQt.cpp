@@ -54,12 +54,15 @@ void DialoguesQt::Erreur(const std::string& texte) {
 }
 
 Reponse DialoguesQt::Confirmation(const std::string& texte, bool avecAnnuler, Reponse parDefaut) {
-    QMessageBox boite(QMessageBox::Question, "Confirmation", Texte(texte), QMessageBox::NoButton,
-                      Parent);
-    QPushButton* oui = boite.addButton("&Oui", QMessageBox::YesRole);
-    QPushButton* non = boite.addButton("&Non", QMessageBox::NoRole);
+    QMessageBox boite(QMessageBox::Question, Texte(Systeme_.Traduit("Fenetre", "Confirmation")),
+                      Texte(texte), QMessageBox::NoButton, Parent);
+    QPushButton* oui =
+        boite.addButton(Texte(Systeme_.Traduit("Fenetre", "&Oui")), QMessageBox::YesRole);
+    QPushButton* non =
+        boite.addButton(Texte(Systeme_.Traduit("Fenetre", "&Non")), QMessageBox::NoRole);
     // Closing the box, or Escape, counts as Cancel, even when it offers only Yes and No.
-    QPushButton* annuler = boite.addButton("Annuler", QMessageBox::RejectRole);
+    QPushButton* annuler =
+        boite.addButton(Texte(Systeme_.Traduit("Fenetre", "Annuler")), QMessageBox::RejectRole);
     annuler->setVisible(avecAnnuler);
     boite.setEscapeButton(annuler);
     boite.setDefaultButton(parDefaut == Reponse::Oui   ? oui
@@ -81,23 +84,26 @@ std::optional<std::string> DialoguesQt::ChoisitFichier(const DialogueFichier& di
     QFileDialog fenetre(Parent, QString::fromStdString(dialogue.Titre));
     fenetre.setNameFilter(FiltreQt(dialogue.Filtre));
     fenetre.setDefaultSuffix(QString::fromStdString(dialogue.Extension));
-    // The same dialog on every desktop, with French labels.
+    // The same dialog on every desktop, with the interface's labels.
     fenetre.setOption(QFileDialog::DontUseNativeDialog);
-    fenetre.setLabelText(QFileDialog::LookIn, "Regarder dans :");
-    fenetre.setLabelText(QFileDialog::FileName, "Nom du fichier :");
-    fenetre.setLabelText(QFileDialog::FileType, "Type :");
-    fenetre.setLabelText(QFileDialog::Reject, "Annuler");
+    const auto libelle = [&](QFileDialog::DialogLabel l, const std::string& texte) {
+        fenetre.setLabelText(l, QString::fromStdString(texte));
+    };
+    libelle(QFileDialog::LookIn, Systeme_.Traduit("Fenetre", "Regarder dans :"));
+    libelle(QFileDialog::FileName, Systeme_.Traduit("Fenetre", "Nom du fichier :"));
+    libelle(QFileDialog::FileType, Systeme_.Traduit("Fenetre", "Type :"));
+    libelle(QFileDialog::Reject, Systeme_.Traduit("Fenetre", "Annuler"));
     if (enregistrer) {
         fenetre.setAcceptMode(QFileDialog::AcceptSave);
         fenetre.setFileMode(QFileDialog::AnyFile);
         // The program asks itself before overwriting.
         fenetre.setOption(QFileDialog::DontConfirmOverwrite);
-        fenetre.setLabelText(QFileDialog::Accept, "Enregistrer");
+        libelle(QFileDialog::Accept, Systeme_.Traduit("Fenetre", "Enregistrer"));
         if (!nomPropose.empty()) fenetre.selectFile(QString::fromStdString(nomPropose));
     } else {
         fenetre.setAcceptMode(QFileDialog::AcceptOpen);
         fenetre.setFileMode(QFileDialog::ExistingFile);
-        fenetre.setLabelText(QFileDialog::Accept, "Ouvrir");
+        libelle(QFileDialog::Accept, Systeme_.Traduit("Fenetre", "Ouvrir"));
     }
     if (fenetre.exec() != QDialog::Accepted || fenetre.selectedFiles().isEmpty())
         return std::nullopt;
@@ -105,7 +111,7 @@ std::optional<std::string> DialoguesQt::ChoisitFichier(const DialogueFichier& di
 }
 
 std::optional<std::vector<int>> DialoguesQt::ChoisitDansListe(const DialogueListe& dialogue) {
-    return ChoisitDansListeQt(Parent, dialogue);
+    return ChoisitDansListeQt(Parent, dialogue, Systeme_);
 }
 
 std::optional<std::string> DialoguesQt::ChoisitFichierAOuvrir(const DialogueFichier& dialogue) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogues.h"
+#include "shell/SystemeQt.h"
 
 #include <QString>
 
@@ -12,10 +13,12 @@ namespace tarvo {
 // form Qt expects ("description (motif);;...").
 QString FiltreQt(const std::string& filtre);
 
-// Message boxes and file dialogs of Qt, in French, over the main window.
+// Message boxes and file dialogs of Qt over the main window, their own captions in the
+// language of `systeme` (none: French).
 class DialoguesQt final : public Dialogues {
   public:
-    explicit DialoguesQt(QWidget* parent) : Parent(parent) {}
+    explicit DialoguesQt(QWidget* parent) : Parent(parent), Systeme_(Francais_) {}
+    DialoguesQt(QWidget* parent, Systeme& systeme) : Parent(parent), Systeme_(systeme) {}
 
     void Avertissement(const std::string& titre, const std::string& texte) override;
     void Message(const std::string& texte) override;
@@ -31,6 +34,8 @@ class DialoguesQt final : public Dialogues {
     std::optional<std::string> ChoisitFichier(const DialogueFichier& dialogue, bool enregistrer,
                                               const std::string& nomPropose);
     QWidget* Parent;
+    SystemeQt Francais_;
+    Systeme& Systeme_;
 };
 
 } // namespace tarvo

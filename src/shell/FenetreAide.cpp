@@ -1,5 +1,7 @@
 #include "shell/FenetreAide.h"
 
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 #include "shell/Icones.h"
 
 #include <QDir>
@@ -12,8 +14,10 @@
 
 namespace tarvo {
 
-FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle("Aide de Tarvo");
+FenetreAide::FenetreAide(QWidget* parent, Systeme& systeme)
+    : QWidget(parent, Qt::Window), Systeme_(systeme) {
+    const QString titre = QString::fromStdString(Systeme_.Traduit("Fenetre", "Aide de Tarvo"));
+    setWindowTitle(titre);
     setWindowIcon(IconeAction(14));
     resize(720, 640);
 
@@ -21,19 +25,23 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     Navigateur->setOpenExternalLinks(true);
 
     auto* barre = new QHBoxLayout;
-    auto bouton = [&](const QString& texte, const QString& conseil) {
+    auto bouton = [&](const std::string& texte, const std::string& conseil) {
         auto* b = new QToolButton(this);
-        b->setText(texte);
-        b->setToolTip(conseil);
+        b->setText(QString::fromStdString(texte));
+        b->setToolTip(QString::fromStdString(conseil));
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         barre->addWidget(b);
         return b;
     };
-    QToolButton* sommaire = bouton("Sommaire", "Table des matières de l'aide");
-    QToolButton* precedent = bouton("Précédent", "Page précédente");
-    QToolButton* suivant = bouton("Suivant", "Page suivante");
+    QToolButton* sommaire = bouton(Systeme_.Traduit("Fenetre", "Sommaire"),
+                                   Systeme_.Traduit("Fenetre", "Table des matières de l'aide"));
+    QToolButton* precedent = bouton(Systeme_.Traduit("Fenetre", "Précédent"),
+                                    Systeme_.Traduit("Fenetre", "Page précédente"));
+    QToolButton* suivant = bouton(Systeme_.Traduit("Fenetre", "Suivant"),
+                                  Systeme_.Traduit("Fenetre", "Page suivante"));
     barre->addStretch();
-    QToolButton* fermer = bouton("Fermer", "Fermer l'aide");
+    QToolButton* fermer =
+        bouton(Systeme_.Traduit("Fenetre", "Fermer"), Systeme_.Traduit("Fenetre", "Fermer l'aide"));
     precedent->setEnabled(false);
     suivant->setEnabled(false);
 
@@ -45,9 +53,12 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Navigateur, &QTextBrowser::backwardAvailable, precedent, &QToolButton::setEnabled);
     connect(Navigateur, &QTextBrowser::forwardAvailable, suivant, &QToolButton::setEnabled);
     connect(fermer, &QToolButton::clicked, this, &QWidget::close);
-    connect(Navigateur, &QTextBrowser::sourceChanged, this, [this] {
-        const QString titre = Navigateur->documentTitle();
-        setWindowTitle(titre.isEmpty() ? QString("Aide de Tarvo") : "Aide de Tarvo - " + titre);
+    connect(Navigateur, &QTextBrowser::sourceChanged, this, [this, titre] {
+        const std::string page = Navigateur->documentTitle().toStdString();
+        setWindowTitle(page.empty()
+                           ? titre
+                           : QString::fromStdString(Remplace(
+                                 Systeme_.Traduit("Fenetre", "Aide de Tarvo - %1"), {page})));
     });
 
     auto* disposition = new QVBoxLayout(this);
@@ -62,7 +73,8 @@ void FenetreAide::Affiche(const QString& page) {
     if (fichier.exists())
         Navigateur->setSource(QUrl::fromLocalFile(fichier.absoluteFilePath()));
     else
-        Navigateur->setHtml("<p>Le fichier d'aide est introuvable !</p>");
+        Navigateur->setHtml(QString::fromStdString(
+            Systeme_.Traduit("Fenetre", "<p>Le fichier d'aide est introuvable !</p>")));
     show();
     raise();
     activateWindow();

@@ -7,17 +7,20 @@ class QToolButton;
 
 namespace tarvo {
 
-// The help window: the French HTML pages of the folder "help", with their links, the
-// table of contents, back and forward.
+class Systeme;
+
+// The help window: the HTML pages of the help folder, with their links, the table of
+// contents, back and forward; its buttons in the language of `systeme`.
 class FenetreAide final : public QWidget {
     Q_OBJECT
   public:
-    explicit FenetreAide(QWidget* parent = nullptr);
+    FenetreAide(QWidget* parent, Systeme& systeme);
 
     // Shows a page (a path to an HTML file); a missing page says so.
     void Affiche(const QString& page);
 
   private:
+    Systeme& Systeme_;
     QTextBrowser* Navigateur;
     QString Sommaire;
 };

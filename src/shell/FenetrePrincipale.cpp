@@ -38,11 +38,11 @@ bool BoutonDePage(Bouton b) {
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(const Traducteur* traducteur)
-    : Dialogues_(this), Systeme_(traducteur) {
+    : Systeme_(traducteur), Dialogues_(this, Systeme_) {
     setWindowTitle("Tarvo[*]");
     setWindowIcon(QIcon(QPixmap::fromImage(
         DessineLogo().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation))));
-    Zone_ = new ZonePage(*this);
+    Zone_ = new ZonePage(*this, Systeme_);
     setCentralWidget(Zone_);
     statusBar()->setSizeGripEnabled(true);
 
@@ -78,7 +78,7 @@ void FenetrePrincipale::CreeActions() {
     for (std::size_t i = 0; i < NombreActions; ++i) {
         const Action a = static_cast<Action>(i);
         const DescriptionAction& d = Description(a);
-        auto* action = new QAction(Texte(d.Libelle), this);
+        auto* action = new QAction(Texte(Systeme_.Traduit("Actions", d.Libelle)), this);
         action->setObjectName(Texte(d.Nom));
         if (d.Image >= 0) action->setIcon(IconeAction(d.Image));
         // A menu item with its own shortcut shows that one (Imprimer1, FileExit1).
@@ -94,8 +94,8 @@ void FenetrePrincipale::CreeActions() {
 
 void FenetrePrincipale::CreeMenus() {
     for (const Menu& m : MenuPrincipal()) {
-        QMenu* menu = menuBar()->addMenu(Texte(m.Libelle));
-        menu->menuAction()->setStatusTip(Texte(m.Indication));
+        QMenu* menu = menuBar()->addMenu(Texte(Systeme_.Traduit("Actions", m.Libelle)));
+        menu->menuAction()->setStatusTip(Texte(Systeme_.Traduit("Actions", m.Indication)));
         menu->setToolTipsVisible(false);
         menu->installEventFilter(this);
         for (std::size_t i = 0; i < m.Nombre; ++i) {
@@ -296,7 +296,7 @@ void FenetrePrincipale::ActiveBarreOutils(bool active) {
 }
 
 void FenetrePrincipale::AfficheAide(const std::string& page) {
-    if (!Aide_) Aide_ = new FenetreAide(this);
+    if (!Aide_) Aide_ = new FenetreAide(this, Systeme_);
     Aide_->Affiche(QString::fromStdString(page));
 }
 
@@ -305,7 +305,7 @@ void FenetrePrincipale::FermeAides() {
 }
 
 void FenetrePrincipale::AfficheAPropos() {
-    BoiteAPropos boite(this);
+    BoiteAPropos boite(this, Systeme_);
     boite.ProductName->setText("Tarvo - Version 2.5.3");
     boite.Version->setFixedWidth(230);
     for (QLabel* l : {boite.Conditions, boite.Auteur, boite.Adresse})
@@ -319,7 +319,8 @@ void FenetrePrincipale::Termine() {
 
 void FenetrePrincipale::ActionChangee(Action a) {
     const EtatActions& etat = Programme_->Actions;
-    const std::string& indication = etat.Indication(a);
+    // The program's hints are the French ones of the actions, or its own already translated.
+    const std::string indication = Systeme_.Traduit("Actions", etat.Indication(a));
     const bool active = ActionUtilisable(etat, a);
     QAction* action = Actions[Indice(a)];
     action->setEnabled(active);

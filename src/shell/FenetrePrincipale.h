@@ -109,8 +109,9 @@ class FenetrePrincipale final : public QMainWindow,
     void Execute(Action a);
 
     FichiersPosix Fichiers_;
-    DialoguesQt Dialogues_;
+    // Before the dialogs, which give their captions in its language.
     SystemeQt Systeme_;
+    DialoguesQt Dialogues_;
     ZonePage* Zone_;
     QToolBar* BarreOutils = nullptr;
     std::array<QAction*, NombreActions> Actions{};

@@ -14,6 +14,8 @@
 #include "pages/PageMasque.h"
 #include "pages/PageMesures.h"
 #include "pages/PageOmbres.h"
+#include "platform/Systeme.h"
+#include "platform/Traduction.h"
 #include "posix/FichiersPosix.h"
 #include "shell/CanvasQt.h"
 #include "shell/Icones.h"
@@ -44,7 +46,8 @@ constexpr int PointsParPoucePdf = 600;
 constexpr double MargePdfMm = 5;
 
 // The window as a headless drawing leaves it: sizes, places and states recorded, the
-// page bitmap a QImage, the printer a PDF file.
+// page bitmap a QImage, the printer a PDF file; the buttons' captions in the language of
+// `systeme`.
 class SurfaceSansFenetre final : public Surface {
   public:
     struct EtatControle {
@@ -54,9 +57,9 @@ class SurfaceSansFenetre final : public Surface {
         int HauteurPolice = -13;
     };
 
-    explicit SurfaceSansFenetre(std::string sortiePdf)
+    SurfaceSansFenetre(std::string sortiePdf, Systeme& systeme)
         : bitmap_(LargeurBitmap, HauteurBitmap, QImage::Format_RGB32), ecran_(bitmap_),
-          sortiePdf_(std::move(sortiePdf)) {
+          sortiePdf_(std::move(sortiePdf)), systeme_(systeme) {
         bitmap_.fill(Qt::white);
         controles_[Controle::Fenetre] = {0, 0, LargeurBitmap, LargeurBitmap, true, false, 0};
         // The memo keeps its designed size.
@@ -195,8 +198,10 @@ class SurfaceSansFenetre final : public Surface {
         DessineAnnuler(p, cadre);
         for (const auto& [c, reglage] : reglages_)
             DessineReglage(p, cadre, c, reglage);
-        DessineBouton(p, cadre, Controle::FormeParabolique, QStringLiteral("Parabolique"));
-        DessineBouton(p, cadre, Controle::FormeSpherique, QStringLiteral("Sphérique"));
+        DessineBouton(p, cadre, Controle::FormeParabolique,
+                      QString::fromStdString(systeme_.Traduit("Fenetre", "Parabolique")));
+        DessineBouton(p, cadre, Controle::FormeSpherique,
+                      QString::fromStdString(systeme_.Traduit("Fenetre", "Sphérique")));
         return cadre;
     }
 
@@ -271,7 +276,8 @@ class SurfaceSansFenetre final : public Surface {
         police.Hauteur = -11;
         p.setFont(PoliceQt(police, cadre));
         p.setPen(Qt::black);
-        p.drawText(boite, Qt::AlignCenter, QStringLiteral("Annuler"));
+        p.drawText(boite, Qt::AlignCenter,
+                   QString::fromStdString(systeme_.Traduit("Fenetre", "Annuler")));
         p.restore();
     }
 
@@ -336,6 +342,7 @@ class SurfaceSansFenetre final : public Surface {
     QImage bitmap_;
     CanvasQt ecran_;
     std::string sortiePdf_;
+    Systeme& systeme_;
     std::map<Controle, EtatControle> controles_;
     std::map<Controle, Image> images_;
     std::map<Controle, Reglage> reglages_;
@@ -353,7 +360,7 @@ class SurfaceSansFenetre final : public Surface {
 ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, FormatRendu format,
                    const std::string& sortie, MoyenneEnCours* moyenne,
                    const EtatPages::ReglagesOmbres& ombres) {
-    SurfaceSansFenetre surface(sortie);
+    SurfaceSansFenetre surface(sortie, systeme);
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
@@ -384,18 +391,24 @@ ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, Fo
     if (page == PageMasque) {
         const ResultatMasque masque = CalculeMasque(doc);
         if (!masque.Masque)
-            return {false, "Le masque de Couder ne peut pas être dessiné : " + masque.Motif};
+            return {false, Remplace(systeme.Traduit("Fenetre", "Le masque de Couder ne peut pas "
+                                                               "être dessiné : %1"),
+                                    {masque.Motif})};
         ImprimeMasque(contexte, *masque.Masque);
     }
     surface.FixeTexteNote(doc.Note);
 
     if (format == FormatRendu::Pdf) {
         if (!surface.Imprime() || surface.EchecImpression())
-            return {false, "Impossible d'écrire le fichier PDF « " + sortie + " »."};
+            return {false, Remplace(systeme.Traduit("Fenetre",
+                                                    "Impossible d'écrire le fichier PDF « %1 »."),
+                                    {sortie})};
         return {true, {}};
     }
     if (!surface.Cadre().save(QString::fromStdString(sortie), "PNG"))
-        return {false, "Impossible d'écrire le fichier PNG « " + sortie + " »."};
+        return {false,
+                Remplace(systeme.Traduit("Fenetre", "Impossible d'écrire le fichier PNG « %1 »."),
+                         {sortie})};
     return {true, {}};
 }
 
@@ -407,20 +420,24 @@ ResultatRendu RendPageSansFenetre(Document& doc, Systeme& systeme, std::string_v
                                   const EtatPages::ReglagesOmbres& ombres) {
     const std::optional<std::string> identifiant = IdentifiantPage(page);
     if (!identifiant)
-        return {false,
-                "Page inconnue : « " + std::string(page) +
-                    " » (caracteristiques, feuille, mesures, nouvellesmesures, editionmesures, "
-                    "bulletin, analyse, historique, ombres ou masque)."};
+        return {false, Remplace(systeme.Traduit(
+                                    "Fenetre",
+                                    "Page inconnue : « %1 » (caracteristiques, feuille, mesures, "
+                                    "nouvellesmesures, editionmesures, bulletin, analyse, "
+                                    "historique, ombres ou masque)."),
+                                {page})};
     if (*identifiant == PageMasque && format != FormatRendu::Pdf)
-        return {false, "Le masque de Couder ne se dessine qu'en PDF (--pdf), à taille réelle."};
+        return {false, systeme.Traduit("Fenetre", "Le masque de Couder ne se dessine qu'en PDF "
+                                                  "(--pdf), à taille réelle.")};
     if (moyenne && !PageDeSerie(*identifiant) && *identifiant != PageHistorique)
-        return {false, "Une moyenne de séries ne se montre que sur les pages bulletin, analyse et "
-                       "historique."};
+        return {false, systeme.Traduit("Fenetre", "Une moyenne de séries ne se montre que sur les "
+                                                  "pages bulletin, analyse et historique.")};
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
         return Rend(doc, systeme, *identifiant, format, sortie, moyenne, ombres);
     if (QCoreApplication::instance() != nullptr)
-        return {false, "Le rendu des pages demande une application graphique."};
+        return {false, systeme.Traduit("Fenetre",
+                                       "Le rendu des pages demande une application graphique.")};
     // Fonts need a graphical application; the offscreen platform needs no display.
     int argc = 3;
     char nom[] = "tarvo";

@@ -15,7 +15,7 @@ enum class FormatRendu { Png, Pdf };
 
 struct ResultatRendu {
     bool Reussi = false;
-    // Why it failed, in French, for the user.
+    // Why it failed, for the user, in the language of the system given.
     std::string Message;
 };
 

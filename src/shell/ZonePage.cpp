@@ -2,6 +2,7 @@
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
+#include "platform/Systeme.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
 
@@ -48,6 +49,10 @@ void ImagePage::paintEvent(QPaintEvent*) {
 
 namespace {
 
+QString Texte(const std::string& texte) {
+    return QString::fromStdString(texte);
+}
+
 QFont PoliceControle(int pixels, bool gras) {
     QFont police("Arial");
     police.setPixelSize(pixels);
@@ -79,8 +84,8 @@ FlecheSerie* Fleche(QWidget* parent, bool suivante, bool active, const QString& 
 
 } // namespace
 
-ZonePage::ZonePage(QMainWindow& fenetre)
-    : QWidget(&fenetre), Principale_(fenetre),
+ZonePage::ZonePage(QMainWindow& fenetre, Systeme& systeme)
+    : QWidget(&fenetre), Principale_(fenetre), Systeme_(systeme),
       Bitmap(LargeurBitmap, HauteurBitmap, QImage::Format_RGB32) {
     Bitmap.fill(Qt::white);
     Ecran = std::make_unique<CanvasQt>(Bitmap);
@@ -112,10 +117,12 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     imageLogo->hide();
     Controles[Controle::Logo] = imageLogo;
 
-    FlecheSerie* precedente = Fleche(Fiche, false, true, "Série précédente (F4)");
-    FlecheSerie* suivante = Fleche(Fiche, true, true, "Série suivante (F5)");
-    precedente->setAccessibleName("Série précédente");
-    suivante->setAccessibleName("Série suivante");
+    FlecheSerie* precedente =
+        Fleche(Fiche, false, true, Texte(Systeme_.Traduit("Fenetre", "Série précédente (F4)")));
+    FlecheSerie* suivante =
+        Fleche(Fiche, true, true, Texte(Systeme_.Traduit("Fenetre", "Série suivante (F5)")));
+    precedente->setAccessibleName(Texte(Systeme_.Traduit("Fenetre", "Série précédente")));
+    suivante->setAccessibleName(Texte(Systeme_.Traduit("Fenetre", "Série suivante")));
     precedente->SurClic = [this] { Commande([](Programme& p) { SeriePrecedente(p); }); };
     suivante->SurClic = [this] { Commande([](Programme& p) { SerieSuivante(p); }); };
     Controles[Controle::DownRelache] = precedente;
@@ -129,17 +136,18 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     Saisie = new QLineEdit(Fiche);
     Saisie->setFont(PoliceControle(13, false));
     Saisie->resize(121, 24);
-    Saisie->setAccessibleName("Valeur");
+    Saisie->setAccessibleName(Texte(Systeme_.Traduit("Fenetre", "Valeur")));
     Saisie->hide();
     Saisie->installEventFilter(this);
     Controles[Controle::Saisie] = Saisie;
 
     Note = new QPlainTextEdit(Fiche);
     Note->resize(475, 61);
-    Note->setToolTip("Commentaire libre");
-    Note->setStatusTip("Commentaire libre");
+    const QString commentaire = Texte(Systeme_.Traduit("Fenetre", "Commentaire libre"));
+    Note->setToolTip(commentaire);
+    Note->setStatusTip(commentaire);
     Note->hide();
-    Note->setAccessibleName("Commentaire libre");
+    Note->setAccessibleName(commentaire);
     Note->installEventFilter(this);
     // Only the user's edits: the program sets the memo's text with its signals blocked.
     connect(Note, &QPlainTextEdit::textChanged, this, [this] {
@@ -149,8 +157,8 @@ ZonePage::ZonePage(QMainWindow& fenetre)
     });
     Controles[Controle::Note] = Note;
 
-    FormeParabolique = new QRadioButton("Parabolique", Fiche);
-    FormeSpherique = new QRadioButton("Sphérique", Fiche);
+    FormeParabolique = new QRadioButton(Texte(Systeme_.Traduit("Fenetre", "Parabolique")), Fiche);
+    FormeSpherique = new QRadioButton(Texte(Systeme_.Traduit("Fenetre", "Sphérique")), Fiche);
     for (QRadioButton* bouton : {FormeParabolique, FormeSpherique}) {
         bouton->setFont(PoliceControle(13, true));
         bouton->setAutoExclusive(false);
@@ -188,9 +196,10 @@ ZonePage::ZonePage(QMainWindow& fenetre)
         if (Programme_) Programme_->vue.DeplaceBarre(Sens::Horizontal, position);
     });
 
-    Bouton_Annuler = new QPushButton("Annuler", this);
+    Bouton_Annuler = new QPushButton(Texte(Systeme_.Traduit("Fenetre", "Annuler")), this);
     Bouton_Annuler->setGeometry(467, 64, 75, 25);
-    Bouton_Annuler->setToolTip("Annule la nouvelle série et retourne à la dernière série validée.");
+    Bouton_Annuler->setToolTip(Texte(Systeme_.Traduit(
+        "Fenetre", "Annule la nouvelle série et retourne à la dernière série validée.")));
     Bouton_Annuler->hide();
     Bouton_Annuler->setFocusPolicy(Qt::NoFocus);
     connect(Bouton_Annuler, &QPushButton::clicked, this,
@@ -227,17 +236,17 @@ std::string ZonePage::TexteNote() const {
 namespace {
 
 // The page as a screen reader names it: its title.
-QString TitrePage(const std::string& page) {
-    if (page == PageCaracteristiques) return "Caractéristiques du miroir";
-    if (page == PageFeuille) return "Feuille de travail du miroir";
-    if (page == PageMesures) return "Mesures";
-    if (page == PageNouvellesMesures) return "Nouvelles mesures";
-    if (page == PageEditionMesures) return "Modification des mesures";
-    if (page == PageBulletin) return "Bulletin de contrôle du miroir";
-    if (page == PageAnalyse) return "Analyse du miroir";
-    if (page == PageHistorique) return "Historique du miroir";
-    if (page == PageOmbres) return "Ombres simulées du miroir";
-    return QString();
+std::string TitrePage(Systeme& s, const std::string& page) {
+    if (page == PageCaracteristiques) return s.Traduit("Fenetre", "Caractéristiques du miroir");
+    if (page == PageFeuille) return s.Traduit("Fenetre", "Feuille de travail du miroir");
+    if (page == PageMesures) return s.Traduit("Fenetre", "Mesures");
+    if (page == PageNouvellesMesures) return s.Traduit("Fenetre", "Nouvelles mesures");
+    if (page == PageEditionMesures) return s.Traduit("Fenetre", "Modification des mesures");
+    if (page == PageBulletin) return s.Traduit("Fenetre", "Bulletin de contrôle du miroir");
+    if (page == PageAnalyse) return s.Traduit("Fenetre", "Analyse du miroir");
+    if (page == PageHistorique) return s.Traduit("Fenetre", "Historique du miroir");
+    if (page == PageOmbres) return s.Traduit("Fenetre", "Ombres simulées du miroir");
+    return {};
 }
 
 } // namespace
@@ -247,7 +256,7 @@ void ZonePage::RafraichitPage() {
     for (auto& [c, g] : Graphes)
         g.Controle_->update();
     if (!Programme_) return;
-    Fenetre->setAccessibleName(TitrePage(Programme_->Etat.PageCourante));
+    Fenetre->setAccessibleName(Texte(TitrePage(Systeme_, Programme_->Etat.PageCourante)));
     Principale_.setWindowModified(Programme_->Doc.Modifie || Programme_->Doc.ModifieBulletin);
 }
 
@@ -401,7 +410,7 @@ void ZonePage::FixeTexteStatut(const std::string& texte) {
 Canvas* ZonePage::DebuteImpression() {
     Imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialogue(Imprimante.get(), &Principale_);
-    dialogue.setWindowTitle("Imprimer");
+    dialogue.setWindowTitle(Texte(Systeme_.Traduit("Fenetre", "Imprimer")));
     if (dialogue.exec() != QDialog::Accepted) {
         Imprimante.reset();
         return nullptr;

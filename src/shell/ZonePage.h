@@ -24,6 +24,7 @@ class QScrollBar;
 namespace tarvo {
 
 class Programme;
+class Systeme;
 
 // An image control of the page frame: it shows the top-left part of its bitmap.
 class ImagePage final : public QWidget {
@@ -48,7 +49,8 @@ class ImagePage final : public QWidget {
 // `Fenetre` and the other controls on it, the two scroll bars that move the whole frame,
 // and `Bouton_Annuler`. It is the page surface of the drawers and the viewport geometry.
 // Coordinates given to the program are the window's client coordinates, the toolbar
-// included, as the viewport rules count them.
+// included, as the viewport rules count them. Its own texts are in the language of the
+// window's system.
 class ZonePage final : public QWidget, public SurfaceProgramme, public GeometrieVue {
     Q_OBJECT
   public:
@@ -56,7 +58,7 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     static constexpr int LargeurBitmap = 1000;
     static constexpr int HauteurBitmap = 2000;
 
-    explicit ZonePage(QMainWindow& fenetre);
+    ZonePage(QMainWindow& fenetre, Systeme& systeme);
     ~ZonePage() override;
 
     void RelieProgramme(Programme& programme);
@@ -149,6 +151,7 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     void ChoisitForme(bool parabolique);
 
     QMainWindow& Principale_;
+    Systeme& Systeme_;
     Programme* Programme_ = nullptr;
     QImage Bitmap;
     QImage ImageLogo;

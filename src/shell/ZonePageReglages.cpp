@@ -1,6 +1,7 @@
 // The setting boxes of the simulated shadows, and the print jobs on sheets of a given size.
 #include "app/Commandes.h"
 #include "app/Programme.h"
+#include "platform/Systeme.h"
 #include "shell/ZonePage.h"
 
 #include <QDoubleSpinBox>
@@ -57,7 +58,8 @@ Canvas* ZonePage::DebuteImpressionFormat(const FormatImpression& f) {
                               QPageSize::FuzzyMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPrintDialog dialogue(Imprimante.get(), &Principale_);
-    dialogue.setWindowTitle("Imprimer à 100 %");
+    dialogue.setWindowTitle(
+        QString::fromStdString(Systeme_.Traduit("Fenetre", "Imprimer à 100 %")));
     if (dialogue.exec() != QDialog::Accepted) {
         Imprimante.reset();
         return nullptr;
