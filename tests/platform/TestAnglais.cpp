@@ -101,7 +101,7 @@ struct Anglais : ::testing::Test {
     std::set<std::string> restes;
 };
 
-TEST_F(Anglais, DISABLED_AucunTexteDesPagesNeResteEnFrancais) {
+TEST_F(Anglais, AucunTexteDesPagesNeResteEnFrancais) {
     Document mesure = Exemple("miroir-200-f6.bdc");
     TouteslesPages(mesure, "miroir mesuré", nullptr);
     Document trou = Exemple("miroir-300-f5-trou.bdc");

@@ -24,7 +24,7 @@ bool Francais(const std::string& texte) {
         "Diamètre", "Focale", "Rayon", "Epaisseur", "Annuler", "Oui", "Non", "Nouveau",
         "Ouvrir", "Quitter", "Couper", "Copier", "Coller", "Affichage", "Edition", "Feuille",
         "travail", "Bulletin", "contrôle", "Analyse", "Historique", "Ombres", "Masque",
-        "Couteau", "Réseau", "traits", "pouce", "Parabolique", "Sphérique", "Trou", "central"};
+        "Couteau", "Réseau", "traits", "pouce", "Parabolique", "Sphérique", "Trou"};
     std::string mot;
     for (const char c : texte + " ") {
         if (std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80) != 0) {

@@ -282,8 +282,8 @@ TEST_F(AnglaisQt, LaFenetreEstEnAnglais) {
         unique(m->menu()->actions(), m->text().toStdString());
 }
 
-// On after the merge, when every part of the program speaks English.
-TEST_F(AnglaisQt, DISABLED_LesTextesDesAutresPartiesAussi) {
+// The texts that reach the window from the pages and the program: English too.
+TEST_F(AnglaisQt, LesTextesDesAutresPartiesAussi) {
     Parcourt();
     EXPECT_TRUE(autres.empty()) << autres.size() << " textes en français :" << Liste(autres);
 }
