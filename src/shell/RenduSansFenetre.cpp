@@ -128,45 +128,20 @@ class SurfaceSansFenetre final : public Surface {
     void FixeMesuresActive(bool active) { mesuresActive_ = active; }
 
     Canvas* DebuteImpression() override {
-        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        imprimante_->setOutputFormat(QPrinter::PdfFormat);
-        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
-        imprimante_->setResolution(PointsParPoucePdf);
-        imprimante_->setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(MargePdfMm, MargePdfMm, MargePdfMm, MargePdfMm), QPageLayout::Millimeter));
-        imprimante_->setCreator(QStringLiteral("Tarvo"));
-        papier_ = std::make_unique<CanvasQt>(*imprimante_);
-        if (!papier_->Actif()) {
-            echecImpression_ = true;
-            papier_.reset();
-            return nullptr;
-        }
-        imprime_ = true;
-        return papier_.get();
+        return CommencePdf(PointsParPoucePdf, false,
+                           QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(MargePdfMm, MargePdfMm, MargePdfMm, MargePdfMm),
+                                       QPageLayout::Millimeter));
     }
     void TermineImpression() override { papier_.reset(); }
 
     // Sheets at their exact size in points, drawn from their corner, at the asked resolution.
     Canvas* DebuteImpressionFormat(const FormatImpression& f) override {
-        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        imprimante_->setOutputFormat(QPrinter::PdfFormat);
-        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
-        imprimante_->setResolution(f.PointsParPouce);
-        imprimante_->setFullPage(true);
-        imprimante_->setPageLayout(
+        return CommencePdf(
+            f.PointsParPouce, true,
             QPageLayout(QPageSize(QSizeF(f.LargeurMm, f.HauteurMm), QPageSize::Millimeter,
                                   QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        imprimante_->setCreator(QStringLiteral("Tarvo"));
-        papier_ = std::make_unique<CanvasQt>(*imprimante_);
-        if (!papier_->Actif()) {
-            echecImpression_ = true;
-            papier_.reset();
-            return nullptr;
-        }
-        imprime_ = true;
-        return papier_.get();
     }
     bool NouvelleFeuille() override { return papier_ && imprimante_->newPage(); }
     void FixeReglage(Controle c, const Reglage& r) override { reglages_[c] = r; }
@@ -210,6 +185,25 @@ class SurfaceSansFenetre final : public Surface {
         QImage Bitmap;
         std::unique_ptr<CanvasQt> Canvas_;
     };
+
+    // The PDF printer on the output file, and its canvas; nothing when it cannot begin.
+    Canvas* CommencePdf(int pointsParPouce, bool pleinePage, const QPageLayout& disposition) {
+        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setOutputFormat(QPrinter::PdfFormat);
+        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
+        imprimante_->setResolution(pointsParPouce);
+        if (pleinePage) imprimante_->setFullPage(true);
+        imprimante_->setPageLayout(disposition);
+        imprimante_->setCreator(QStringLiteral("Tarvo"));
+        papier_ = std::make_unique<CanvasQt>(*imprimante_);
+        if (!papier_->Actif()) {
+            echecImpression_ = true;
+            papier_.reset();
+            return nullptr;
+        }
+        imprime_ = true;
+        return papier_.get();
+    }
 
     void DessineFleches(QPainter& p) {
         const std::pair<Controle, QPixmap> fleches[] = {

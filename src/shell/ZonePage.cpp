@@ -409,8 +409,12 @@ void ZonePage::FixeTexteStatut(const std::string& texte) {
 
 Canvas* ZonePage::DebuteImpression() {
     Imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return DialogueImpression(Texte(Systeme_.Traduit("Fenetre", "Imprimer")));
+}
+
+Canvas* ZonePage::DialogueImpression(const QString& titre) {
     QPrintDialog dialogue(Imprimante.get(), &Principale_);
-    dialogue.setWindowTitle(Texte(Systeme_.Traduit("Fenetre", "Imprimer")));
+    dialogue.setWindowTitle(titre);
     if (dialogue.exec() != QDialog::Accepted) {
         Imprimante.reset();
         return nullptr;

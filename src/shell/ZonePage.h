@@ -138,6 +138,9 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     // Controls on the form rather than on the frame.
     bool SurLaFiche(Controle controle) const { return controle != Controle::BoutonAnnuler; }
     void PlaceBarres();
+    // The print dialog on the printer prepared, then the canvas over it; nothing when the
+    // user cancels or the printer cannot begin.
+    Canvas* DialogueImpression(const QString& titre);
     // The shadows' setting boxes, hidden until their page shows them.
     void CreeReglages();
     void RedimensionneGraphe(Controle controle, int largeur, int hauteur);

@@ -9,7 +9,6 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSignalBlocker>
 
@@ -57,20 +56,8 @@ Canvas* ZonePage::DebuteImpressionFormat(const FormatImpression& f) {
         QPageLayout(QPageSize(QSizeF(f.LargeurMm, f.HauteurMm), QPageSize::Millimeter, QString(),
                               QPageSize::FuzzyMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    QPrintDialog dialogue(Imprimante.get(), &Principale_);
-    dialogue.setWindowTitle(
+    return DialogueImpression(
         QString::fromStdString(Systeme_.Traduit("Fenetre", "Imprimer à 100 %")));
-    if (dialogue.exec() != QDialog::Accepted) {
-        Imprimante.reset();
-        return nullptr;
-    }
-    Papier = std::make_unique<CanvasQt>(*Imprimante);
-    if (!Papier->Actif()) {
-        Papier.reset();
-        Imprimante.reset();
-        return nullptr;
-    }
-    return Papier.get();
 }
 
 bool ZonePage::NouvelleFeuille() {
