@@ -16,6 +16,14 @@ constexpr int LargeurTitreVisee = 6500;
 
 } // namespace
 
+void EffaceEcran(Surface& surface, Canvas& c, int largeurPage) {
+    c.FixeBrosse(Brosse{});
+    c.FixePlume(Plume{});
+    c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),
+                       surface.HauteurControle(Controle::Fenetre));
+    surface.MetAJourActions();
+}
+
 void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne) {
     const bool mesures = surface.MesuresActive() && !moyenne;
     const int serie = doc.SerieCourante;

@@ -19,6 +19,11 @@ namespace tarvo {
 inline constexpr std::string_view StatutSeries =
     TARVO_NOOP("Pages", "Utiliser les flèches, F4 ou F5 pour changer de série de mesures");
 
+// The page bitmap cleared in white over the wider of the page drawn before and this one
+// (no strip of a narrower former page stays), pen and brush reset, then the program's
+// actions brought up to date, as every page does before it draws.
+void EffaceEcran(Surface& surface, Canvas& c, int largeurPage);
+
 // The arrows browse the series only while the command `Mesures` is enabled; each end of the
 // document shows its neutral arrow, and so do both while a mean of series is shown.
 void VisibiliteFleches(Surface& surface, const Document& doc, bool moyenne = false);

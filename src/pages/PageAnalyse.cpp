@@ -83,11 +83,7 @@ void DessineEcran(ContextePage& page, const ContenuAnalyse& contenu) {
         surface.AfficheControle(cache, false);
     Canvas& c = surface.CanvasFenetre();
     const int largeurPage = LargeurPageMesures(doc, m);
-    c.FixeBrosse(Brosse{});
-    c.FixePlume(Plume{});
-    c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),
-                       surface.HauteurControle(Controle::Fenetre));
-    surface.MetAJourActions();
+    EffaceEcran(surface, c, largeurPage);
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
     SelecteurSeries(surface, page.systeme, c, doc, page.etat.Moyenne);
     FixeLargeurPage(surface, largeurPage);

@@ -263,11 +263,7 @@ ResultatReduction DessineEcran(ContextePage& page) {
     // narrower former page stays beside the report.
     Canvas& c = surface.CanvasFenetre();
     const int largeurPage = LargeurPageMesures(doc, m);
-    c.FixeBrosse(Brosse{});
-    c.FixePlume(Plume{});
-    c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),
-                       surface.HauteurControle(Controle::Fenetre));
-    surface.MetAJourActions();
+    EffaceEcran(surface, c, largeurPage);
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
     for (const Controle cache :
          {Controle::Saisie, Controle::Logo, Controle::FormeParabolique, Controle::FormeSpherique})

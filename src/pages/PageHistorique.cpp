@@ -78,11 +78,7 @@ void DessineEcran(ContextePage& page, const ContenuHistorique& contenu) {
         surface.AfficheControle(cache, false);
     Canvas& c = surface.CanvasFenetre();
     const int largeurPage = std::max(LargeurHistorique, LargeurPageMesures(doc, m));
-    c.FixeBrosse(Brosse{});
-    c.FixePlume(Plume{});
-    c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),
-                       surface.HauteurControle(Controle::Fenetre));
-    surface.MetAJourActions();
+    EffaceEcran(surface, c, largeurPage);
     const int nombre = static_cast<int>(contenu.Series->size());
     surface.FixeTexteStatut(systeme.Traduit(
         "Pages", nombre > LignesParPageHistorique ? StatutHistoriquePages : StatutHistorique));

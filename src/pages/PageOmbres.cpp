@@ -153,11 +153,7 @@ void DessineEcran(ContextePage& page, const ContenuOmbres& contenu) {
     // Two pictures side by side, whatever the zone count.
     const int largeurPage =
         std::max(LargeurPageMesures(doc, m), 2 * Gauche + 2 * CoteImageOmbres + Ecart);
-    c.FixeBrosse(Brosse{});
-    c.FixePlume(Plume{});
-    c.RemplitRectangle(0, 0, std::max(surface.LargeurControle(Controle::Fenetre), largeurPage),
-                       surface.HauteurControle(Controle::Fenetre));
-    surface.MetAJourActions();
+    EffaceEcran(surface, c, largeurPage);
     DessineDateEcran(c, m.AbscisseDate, page.systeme.DateCourte(doc.DateSerie));
     SelecteurSeries(surface, systeme, c, doc, page.etat.Moyenne);
     FixeLargeurPage(surface, largeurPage);
