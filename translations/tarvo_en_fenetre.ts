@@ -323,10 +323,6 @@
         <translation>Spherical</translation>
     </message>
     <message>
-        <source>Le masque de Couder ne peut pas être dessiné : %1</source>
-        <translation>The Couder mask cannot be drawn: %1</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;écrire le fichier PDF « %1 ».</source>
         <translation>Cannot write the PDF file “%1”.</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>Pages</name>
     <message>
+        <source>Le masque de Couder ne peut pas être dessiné : %1</source>
+        <translation>The Couder mask cannot be drawn: %1</translation>
+    </message>
+    <message>
         <source>en calcul</source>
         <translation>computing</translation>
     </message>

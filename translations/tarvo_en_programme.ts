@@ -36,10 +36,6 @@
         <translation>Series %1 — %2 — %3</translation>
     </message>
     <message>
-        <source>Le masque de Couder ne peut pas être dessiné : %1</source>
-        <translation>The Couder mask cannot be drawn: %1</translation>
-    </message>
-    <message>
         <source>Il faut d&apos;abord sauvegarder le fichier pour changer de série de mesures.</source>
         <translation>Save the file first to go to another series of readings.</translation>
     </message>

@@ -1,8 +1,6 @@
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "optics/MasqueCouder.h"
 #include "pages/PageMasque.h"
-#include "platform/Traduction.h"
 
 #include <cmath>
 
@@ -35,16 +33,9 @@ void ReglageOmbres(Programme& p, Controle reglage, double valeur) {
 
 void MasqueCouderExecute(Programme& p) {
     if (p.surface.ControleVisible(Controle::Saisie)) ValideEditeur(p);
-    const ResultatMasque masque = CalculeMasque(p.Doc);
-    if (!masque.Masque) {
-        p.services.dialogues.Message(
-            Remplace(p.services.systeme.Traduit(
-                         "Programme", "Le masque de Couder ne peut pas être dessiné : %1"),
-                     {masque.Motif}));
-        return;
-    }
     ContextePage contexte = p.Contexte();
-    ImprimeMasque(contexte, *masque.Masque);
+    if (const auto refus = ImprimeMasqueDuDocument(contexte))
+        p.services.dialogues.Message(*refus);
 }
 
 } // namespace tarvo

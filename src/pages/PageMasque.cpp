@@ -330,4 +330,14 @@ void ImprimeMasque(ContextePage& page, const GeometrieMasque& m) {
     page.ModeImpression = false;
 }
 
+std::optional<std::string> ImprimeMasqueDuDocument(ContextePage& page) {
+    const ResultatMasque masque = CalculeMasque(page.doc, page.systeme);
+    if (!masque.Masque)
+        return Remplace(
+            page.systeme.Traduit("Pages", "Le masque de Couder ne peut pas être dessiné : %1"),
+            {masque.Motif});
+    ImprimeMasque(page, *masque.Masque);
+    return std::nullopt;
+}
+
 } // namespace tarvo

@@ -3,6 +3,9 @@
 #include "optics/MasqueCouder.h"
 #include "pages/ContextePage.h"
 
+#include <optional>
+#include <string>
+
 namespace tarvo {
 
 // How the mask goes on paper: one A4 portrait sheet when its cut-out circle fits with 10 mm
@@ -28,5 +31,9 @@ inline constexpr double RecouvrementMasque = 10;
 // The print job of the mask, paper only: the sheets of its disposition at true size, then
 // the end of the document. Nothing is printed when the dialog is cancelled.
 void ImprimeMasque(ContextePage& page, const GeometrieMasque& m);
+
+// The mask of the document in memory printed so; when its zones give none, nothing is
+// printed and the message that says why is returned, in the user's language.
+std::optional<std::string> ImprimeMasqueDuDocument(ContextePage& page);
 
 } // namespace tarvo

@@ -383,12 +383,7 @@ ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, Fo
     if (page == PageHistorique) AfficheHistorique(contexte);
     if (page == PageOmbres) AfficheOmbres(contexte);
     if (page == PageMasque) {
-        const ResultatMasque masque = CalculeMasque(doc);
-        if (!masque.Masque)
-            return {false, Remplace(systeme.Traduit("Fenetre", "Le masque de Couder ne peut pas "
-                                                               "être dessiné : %1"),
-                                    {masque.Motif})};
-        ImprimeMasque(contexte, *masque.Masque);
+        if (const auto refus = ImprimeMasqueDuDocument(contexte)) return {false, *refus};
     }
     surface.FixeTexteNote(doc.Note);
 
