@@ -9,6 +9,7 @@
 #include "app/Programme.h"
 #include "shell/Application.h"
 #include "shell/FenetrePrincipale.h"
+#include "shell/Traducteur.h"
 #include "shell/ZonePage.h"
 
 #include <QApplication>
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
     arguments.insert(arguments.begin() + 1, document.data());
     arguments.push_back(nullptr);
     int n = static_cast<int>(arguments.size()) - 1;
-    return tarvo::LanceFenetre(n, arguments.data(), tarvo::Langue::Francais,
+    const tarvo::Traducteur francais(tarvo::Langue::Francais);
+    return tarvo::LanceFenetre(n, arguments.data(), francais,
                                [](tarvo::FenetrePrincipale& fenetre) {
         const QPixmap page = fenetre.Zone().Fenetre->grab();
         std::cout << "page " << page.width() << "x" << page.height() << ", series "

@@ -95,18 +95,11 @@ void FiltreDiagnostics(QtMsgType type, const QMessageLogContext& contexte, const
     qt_message_output(type, contexte, message);
 }
 
-// ChoisitLangue's refusal, which it gives in French: its two forms, the second naming the
-// value given, in the language chosen.
-std::string ErreurLangue(tarvo::Systeme& systeme, const std::string& erreur) {
-    const std::string demande = "--langue demande fr ou en";
-    const std::string debut = demande + " (et non « ", fin = " »)";
-    if (erreur == demande) return systeme.Traduit("Commande", "--langue demande fr ou en");
-    if (erreur.size() >= debut.size() + fin.size() && erreur.starts_with(debut) &&
-        erreur.ends_with(fin))
-        return tarvo::Remplace(
-            systeme.Traduit("Commande", "--langue demande fr ou en (et non « %1 »)"),
-            {erreur.substr(debut.size(), erreur.size() - debut.size() - fin.size())});
-    return erreur;
+// `--langue` without fr or en, in the language chosen otherwise.
+std::string RefusLangue(tarvo::Systeme& systeme, const std::string& valeur) {
+    if (valeur.empty()) return systeme.Traduit("Commande", "--langue demande fr ou en");
+    return tarvo::Remplace(
+        systeme.Traduit("Commande", "--langue demande fr ou en (et non « %1 »)"), {valeur});
 }
 
 } // namespace
@@ -119,8 +112,8 @@ int main(int argc, char* argv[]) {
     const tarvo::Traducteur traducteur(langue.Choisie);
     tarvo::SystemePosix posix;
     tarvo::SystemeTraduit systeme(posix, traducteur);
-    if (!langue.Erreur.empty()) {
-        std::cerr << tarvo::AvecPrefixe(systeme, ErreurLangue(systeme, langue.Erreur)) << "\n"
+    if (langue.Refusee) {
+        std::cerr << tarvo::AvecPrefixe(systeme, RefusLangue(systeme, *langue.Refusee)) << "\n"
                   << tarvo::UsageCli(systeme);
         return 2;
     }
@@ -153,7 +146,7 @@ int main(int argc, char* argv[]) {
         for (std::string& r : restes) pointeurs.push_back(r.data());
         pointeurs.push_back(nullptr);
         int n = static_cast<int>(restes.size());
-        return tarvo::LanceFenetre(n, pointeurs.data(), langue.Choisie);
+        return tarvo::LanceFenetre(n, pointeurs.data(), traducteur);
     }
     qInstallMessageHandler(FiltreDiagnostics);
     if (!analyse.Options) {

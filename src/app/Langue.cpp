@@ -17,7 +17,7 @@ ChoixLangue ChoisitLangue(std::vector<std::string> arguments, const char* lcAll,
         std::string valeur;
         if (arguments[i] == "--langue") {
             if (i + 1 >= arguments.size()) {
-                choix.Erreur = "--langue demande fr ou en";
+                choix.Refusee = std::string();
                 continue;
             }
             valeur = arguments[++i];
@@ -32,7 +32,7 @@ ChoixLangue ChoisitLangue(std::vector<std::string> arguments, const char* lcAll,
         else if (valeur == "en")
             choix.Choisie = Langue::Anglais;
         else
-            choix.Erreur = "--langue demande fr ou en (et non « " + valeur + " »)";
+            choix.Refusee = valeur;
     }
     return choix;
 }

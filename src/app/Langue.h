@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,9 @@ struct ChoixLangue {
     Langue Choisie = Langue::Francais;
     // The arguments without `--langue X`.
     std::vector<std::string> Arguments;
-    // Set when `--langue` is given without fr or en.
-    std::string Erreur;
+    // Set when `--langue` is given without fr or en: the value given instead, empty when
+    // there was none. The caller words the refusal in the language chosen.
+    std::optional<std::string> Refusee;
 };
 
 // `--langue fr|en` among the arguments forces the language; otherwise the locale of the

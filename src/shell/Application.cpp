@@ -14,10 +14,9 @@
 
 namespace tarvo {
 
-int LanceFenetre(int& argc, char** argv, Langue langue,
+int LanceFenetre(int& argc, char** argv, const Traducteur& traducteur,
                  const std::function<void(FenetrePrincipale&)>& affichee) {
     QApplication application(argc, argv);
-    Traducteur traducteur(langue);
     traducteur.Installe(application);
     QApplication::setApplicationName("Tarvo");
     // The desktop matches the window with its entry (and its icon) by this name.

@@ -23,7 +23,7 @@ std::string Traducteur::Traduit(std::string_view contexte, std::string_view text
     return t;
 }
 
-void Traducteur::Installe(QCoreApplication& application) {
+void Traducteur::Installe(QCoreApplication& application) const {
     for (const auto& catalogue : catalogues_) application.installTranslator(catalogue.get());
 }
 

@@ -21,7 +21,7 @@ class Traducteur {
     Langue Choisie() const { return langue_; }
     std::string Traduit(std::string_view contexte, std::string_view texte) const;
     // The same catalogues for the tr() of the widgets; the translator must outlive it.
-    void Installe(QCoreApplication& application);
+    void Installe(QCoreApplication& application) const;
 
   private:
     Langue langue_;

@@ -32,7 +32,7 @@ TEST(LigneCommande, LangueDuSystemeOuDeLOption) {
         const ChoixLangue choix = ChoisitLangue(c.Arguments, c.Tout, c.Messages, c.Lang);
         EXPECT_EQ(choix.Choisie, c.Attendue) << (c.Arguments.empty() ? "" : c.Arguments[0]);
         EXPECT_EQ(choix.Arguments, c.Restes);
-        EXPECT_EQ(!choix.Erreur.empty(), c.Erreur);
+        EXPECT_EQ(choix.Refusee.has_value(), c.Erreur);
     }
 }
 
