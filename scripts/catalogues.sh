@@ -13,6 +13,6 @@ maj() {
         -ts "translations/tarvo_en_$catalogue.ts"
 }
 maj pages src/pages $(find src/optics -name '*.cpp' ! -name MoyenneSeries.cpp; find src/optics -name '*.h')
-maj programme $(find src/app -name '*.cpp' ! -name Actions.cpp; find src/app -name '*.h') src/entry src/document src/optics/MoyenneSeries.cpp
-maj fenetre src/shell src/app/Actions.cpp
+maj programme $(find src/app -name '*.cpp' ! -name Actions.cpp ! -name MetAJourActions.cpp; find src/app -name '*.h') src/entry src/document src/optics/MoyenneSeries.cpp
+maj fenetre src/shell src/app/Actions.cpp src/app/MetAJourActions.cpp
 maj commande src/cli src/posix src/main.cpp

@@ -4,6 +4,14 @@
 <context>
     <name>Actions</name>
     <message>
+        <source>Mesures - Il faut d&apos;abord sauvegarder le fichier|Afficher les mesures - Il faut d&apos;abord sauvegarder le fichier</source>
+        <translation>Readings - Save the file first|Show the readings - Save the file first</translation>
+    </message>
+    <message>
+        <source>Nouvelles mesures - Il faut d&apos;abord sauvegarder le fichier|Saisie des nouvelles mesures - Il faut d&apos;abord sauvegarder le fichier</source>
+        <translation>New readings - Save the file first|Enter new readings - Save the file first</translation>
+    </message>
+    <message>
         <source>&amp;Nouveau</source>
         <translation>&amp;New</translation>
     </message>

@@ -287,21 +287,5 @@
         <source>%1 zones au lieu de %2</source>
         <translation>%1 zones instead of %2</translation>
     </message>
-    <message>
-        <source>Mesures - Il faut d&apos;abord sauvegarder le fichier|Afficher les mesures - Il faut d&apos;abord sauvegarder le fichier</source>
-        <translation>Readings - Save the file first|Show the readings - Save the file first</translation>
-    </message>
-    <message>
-        <source>Nouvelles mesures - Il faut d&apos;abord sauvegarder le fichier|Saisie des nouvelles mesures - Il faut d&apos;abord sauvegarder le fichier</source>
-        <translation>New readings - Save the file first|Enter new readings - Save the file first</translation>
-    </message>
-    <message>
-        <source>Mesures|Afficher les mesures</source>
-        <translation>Readings|Show the readings</translation>
-    </message>
-    <message>
-        <source>Nouvelles mesures|Saisie des nouvelles mesures</source>
-        <translation>New readings|Enter new readings</translation>
-    </message>
 </context>
 </TS>

@@ -203,7 +203,7 @@ void FileSave1Execute(Programme& p) {
     if (!p.Doc.Modifie) return;
     ValideEditeur(p);
     Enregistre(p, false);
-    MetAJourActions(p.Doc, p.Actions, p.services.systeme);
+    MetAJourActions(p.Doc, p.Actions);
     AffichePage(p);
 }
 
@@ -211,7 +211,7 @@ void FileSaveAs1Execute(Programme& p) {
     ValideEditeur(p);
     Enregistre(p, true);
     // Saved, the series commands that wait for a saved file are offered again.
-    if (p.Doc.EnregistrementReussi) MetAJourActions(p.Doc, p.Actions, p.services.systeme);
+    if (p.Doc.EnregistrementReussi) MetAJourActions(p.Doc, p.Actions);
 }
 
 bool FileExit1Execute(Programme& p) {

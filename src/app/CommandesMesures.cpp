@@ -45,14 +45,14 @@ void NouvellesMesuresExecute(Programme& p) {
     Document& doc = p.Doc;
     EtatProgramme& etat = p.Etat;
     etat.PageCourante = PageNouvellesMesures;
-    MetAJourActions(doc, p.Actions, p.services.systeme);
+    MetAJourActions(doc, p.Actions);
     const PlaceNouvelleSerie enCours{etat.NouvelleAjoutee, etat.SerieARelire};
     const PlaceNouvelleSerie place = CommenceNouvelleSerie(doc, p.services.systeme.Aujourdhui(),
                                                            etat.NouvelleSerie ? &enCours : nullptr);
     etat.NouvelleAjoutee = place.Ajoutee;
     etat.SerieARelire = place.SerieARelire;
     etat.NouvelleSerie = true;
-    MetAJourActions(doc, p.Actions, p.services.systeme);
+    MetAJourActions(doc, p.Actions);
     etat.Saisie.ChampCourant = 0;
     p.principale.FixeTexteNote("");
     PremiereCellule(p);
@@ -79,7 +79,7 @@ void AnnulerExecute(Programme& p) {
             etat.NouvelleSerie = false;
     }
     etat.PageCourante = PageEditionMesures;
-    MetAJourActions(p.Doc, p.Actions, p.services.systeme);
+    MetAJourActions(p.Doc, p.Actions);
     AffichePage(p);
 }
 

@@ -50,7 +50,7 @@ void QuitteMoyenne(Programme& p) {
     if (!p.Moyenne) return;
     p.Moyenne.reset();
     p.Pages.Moyenne = nullptr;
-    MetAJourActions(p.Doc, p.Actions, p.services.systeme, false);
+    MetAJourActions(p.Doc, p.Actions, false);
 }
 
 void MoyenneSeriesExecute(Programme& p) {
@@ -103,7 +103,7 @@ void MoyenneSeriesExecute(Programme& p) {
     if (!PageDeSerie(p.Etat.PageCourante) && p.Etat.PageCourante != PageHistorique)
         p.Etat.PageCourante = PageBulletin;
     if (p.Etat.PageCourante == PageHistorique) p.Pages.LigneHistorique = -1;
-    MetAJourActions(doc, p.Actions, p.services.systeme, true);
+    MetAJourActions(doc, p.Actions, true);
     AffichePage(p);
 }
 
@@ -142,7 +142,7 @@ void EnregistreMoyenneExecute(Programme& p) {
     doc.Commentaire = doc.Note = commentaire;
     doc.Modifie = true;
     etat.PageCourante = PageBulletin;
-    MetAJourActions(doc, p.Actions, p.services.systeme);
+    MetAJourActions(doc, p.Actions);
     AffichePage(p);
 }
 

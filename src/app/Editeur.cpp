@@ -21,7 +21,7 @@ void ProgrammePourSaisie::AffichePage() {
 }
 
 void ProgrammePourSaisie::MetAJourActions() {
-    tarvo::MetAJourActions(Programme_.Doc, Programme_.Actions, Programme_.services.systeme);
+    tarvo::MetAJourActions(Programme_.Doc, Programme_.Actions);
 }
 
 } // namespace tarvo

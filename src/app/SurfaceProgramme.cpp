@@ -36,7 +36,7 @@ void SurfaceProgramme::FixeConseilImprimer(const std::string& conseil) {
 
 void SurfaceProgramme::MetAJourActions() {
     if (Programme_)
-        tarvo::MetAJourActions(Programme_->Doc, Programme_->Actions, Programme_->services.systeme,
+        tarvo::MetAJourActions(Programme_->Doc, Programme_->Actions,
                                Programme_->Moyenne.has_value());
 }
 
