@@ -640,30 +640,6 @@
         <translation>There is no room for a window in zone %1: it is too narrow.</translation>
     </message>
     <message>
-        <source>aucune ligne validée</source>
-        <translation>no validated line</translation>
-    </message>
-    <message>
-        <source>diamètre de %1 au lieu de %2</source>
-        <translation>diameter of %1 instead of %2</translation>
-    </message>
-    <message>
-        <source>focale de %1 au lieu de %2</source>
-        <translation>focal length of %1 instead of %2</translation>
-    </message>
-    <message>
-        <source>trou central de %1 au lieu de %2</source>
-        <translation>center hole of %1 instead of %2</translation>
-    </message>
-    <message>
-        <source>%1 zones au lieu de %2</source>
-        <translation>%1 zones instead of %2</translation>
-    </message>
-    <message>
-        <source>Moyenne des séries %1</source>
-        <translation>Mean of series %1</translation>
-    </message>
-    <message>
         <source>Le nombre de zones doit être compris entre 2 et 10.</source>
         <translation>The number of zones must be between 2 and 10.</translation>
     </message>
