@@ -7,7 +7,7 @@
 #include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "optics/OmbresSimulees.h"
-#include "pages/PageOmbres.h"
+#include "pages/ombres/PageOmbres.h"
 #include "posix/FichiersPosix.h"
 #include "support/SystemeFixe.h"
 

@@ -2,8 +2,8 @@
 // the Qt canvas on the page bitmap and through the recording canvas of the tests; the test
 // report (reduction, table and both graphs) through the Qt canvas; the report's PDF.
 
-#include "SurfaceQt.h"
 #include "GrosDocument.h"
+#include "SurfaceQt.h"
 #include "app/HistoriqueSeries.h"
 #include "app/IncertitudesDeFond.h"
 #include "app/MoyenneEnCours.h"
@@ -11,12 +11,12 @@
 #include "cli/Ouverture.h"
 #include "document/Document.h"
 #include "document/Lecteur.h"
-#include "pages/PageAnalyse.h"
-#include "pages/PageBulletin.h"
-#include "pages/PageCaracteristiques.h"
-#include "pages/PageFeuille.h"
-#include "pages/PageHistorique.h"
-#include "pages/PageMesures.h"
+#include "pages/analyse/PageAnalyse.h"
+#include "pages/bulletin/PageBulletin.h"
+#include "pages/caracteristiques/PageCaracteristiques.h"
+#include "pages/feuille/PageFeuille.h"
+#include "pages/historique/PageHistorique.h"
+#include "pages/mesures/PageMesures.h"
 #include "posix/FichiersPosix.h"
 #include "shell/RenduSansFenetre.h"
 #include "support/SurfaceFactice.h"

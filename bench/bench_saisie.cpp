@@ -8,9 +8,9 @@
 #include "entry/Clavier.h"
 #include "entry/ContexteSaisie.h"
 #include "entry/Placement.h"
-#include "pages/ContextePage.h"
-#include "pages/PageBulletin.h"
-#include "pages/PageMesures.h"
+#include "pages/bulletin/PageBulletin.h"
+#include "pages/commun/ContextePage.h"
+#include "pages/mesures/PageMesures.h"
 #include "posix/FichiersPosix.h"
 #include "support/SystemeFixe.h"
 

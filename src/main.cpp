@@ -5,7 +5,7 @@
 #include "cli/MessagesCli.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
-#include "pages/IdentifiantsPages.h"
+#include "pages/commun/IdentifiantsPages.h"
 #include "platform/Traduction.h"
 #include "posix/FichiersPosix.h"
 #include "posix/SystemePosix.h"

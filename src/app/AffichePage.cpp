@@ -1,13 +1,13 @@
 #include "app/Commandes.h"
 #include "app/Principale.h"
 #include "app/Programme.h"
-#include "pages/PageAnalyse.h"
-#include "pages/PageBulletin.h"
-#include "pages/PageCaracteristiques.h"
-#include "pages/PageFeuille.h"
-#include "pages/PageHistorique.h"
-#include "pages/PageMesures.h"
-#include "pages/PageOmbres.h"
+#include "pages/analyse/PageAnalyse.h"
+#include "pages/bulletin/PageBulletin.h"
+#include "pages/caracteristiques/PageCaracteristiques.h"
+#include "pages/feuille/PageFeuille.h"
+#include "pages/historique/PageHistorique.h"
+#include "pages/mesures/PageMesures.h"
+#include "pages/ombres/PageOmbres.h"
 
 namespace tarvo {
 

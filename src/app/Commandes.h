@@ -2,7 +2,7 @@
 
 #include "app/Actions.h"
 #include "app/Principale.h"
-#include "pages/Surface.h"
+#include "pages/commun/Surface.h"
 #include "platform/Dialogues.h"
 
 #include <string>

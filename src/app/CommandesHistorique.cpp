@@ -1,7 +1,7 @@
 #include "app/Commandes.h"
 #include "app/LectureSerie.h"
 #include "app/Programme.h"
-#include "pages/DonneesHistorique.h"
+#include "pages/historique/DonneesHistorique.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "app/Commandes.h"
 #include "app/Programme.h"
-#include "pages/PageMasque.h"
+#include "pages/masque/PageMasque.h"
 
 #include <cmath>
 

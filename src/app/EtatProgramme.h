@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/EtatSaisie.h"
-#include "pages/IdentifiantsPages.h"
+#include "pages/commun/EtatSaisie.h"
+#include "pages/commun/IdentifiantsPages.h"
 #include "platform/Dialogues.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/SourceHistorique.h"
+#include "pages/commun/SourceHistorique.h"
 #include "platform/Fichiers.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/SourceIncertitudes.h"
+#include "pages/analyse/SourceIncertitudes.h"
 #include "platform/CalculsDeFond.h"
 
 #include <functional>

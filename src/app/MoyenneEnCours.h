@@ -2,7 +2,7 @@
 
 #include "document/Document.h"
 #include "optics/MoyenneSeries.h"
-#include "pages/SourceHistorique.h"
+#include "pages/commun/SourceHistorique.h"
 
 #include <optional>
 #include <string>

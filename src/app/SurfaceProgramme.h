@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Surface.h"
+#include "pages/commun/Surface.h"
 
 namespace tarvo {
 

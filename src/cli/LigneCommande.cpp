@@ -4,7 +4,7 @@
 #include "cli/DialoguesEnregistres.h"
 #include "cli/Ouverture.h"
 #include "document/Document.h"
-#include "pages/IdentifiantsPages.h"
+#include "pages/commun/IdentifiantsPages.h"
 #include "platform/Fichiers.h"
 #include "platform/Systeme.h"
 #include "platform/Traduction.h"

@@ -5,7 +5,7 @@
 #include "entry/Placement.h"
 #include "entry/Souris.h"
 #include "entry/Valide.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 
 namespace tarvo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/Document.h"
-#include "pages/Cadres.h"
-#include "pages/EtatPages.h"
+#include "pages/commun/Cadres.h"
+#include "pages/commun/EtatPages.h"
 
 namespace tarvo {
 

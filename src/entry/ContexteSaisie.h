@@ -1,11 +1,11 @@
 #pragma once
 
 #include "document/Document.h"
-#include "pages/Cadres.h"
-#include "pages/EtatPages.h"
-#include "pages/EtatSaisie.h"
-#include "pages/MiseEnPage.h"
-#include "pages/Surface.h"
+#include "pages/commun/Cadres.h"
+#include "pages/commun/EtatPages.h"
+#include "pages/commun/EtatSaisie.h"
+#include "pages/commun/MiseEnPage.h"
+#include "pages/commun/Surface.h"
 #include "platform/Dialogues.h"
 #include "platform/Systeme.h"
 

@@ -1,7 +1,7 @@
 #include "entry/Forme.h"
 
 #include "entry/Placement.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 
 namespace tarvo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/Document.h"
-#include "pages/EtatSaisie.h"
-#include "pages/GrilleMesures.h"
+#include "pages/commun/EtatSaisie.h"
+#include "pages/mesures/GrilleMesures.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 
 #include "entry/Grille.h"
 #include "entry/Valide.h"
-#include "pages/GrilleMesures.h"
-#include "pages/IdentifiantsPages.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/IdentifiantsPages.h"
+#include "pages/commun/MasqueNombre.h"
+#include "pages/mesures/GrilleMesures.h"
 #include "platform/Traduction.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 
 #include "entry/CliqueBulletin.h"
 #include "entry/Grille.h"
-#include "pages/IdentifiantsPages.h"
 #include "entry/Placement.h"
 #include "entry/Valide.h"
+#include "pages/commun/IdentifiantsPages.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "entry/Placement.h"
 #include "entry/ValideRegles.h"
 #include "optics/Zonage.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 #include "platform/Traduction.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // The pieces the per-kind rules of `Valide` share (internal to the data entry).
 
 #include "entry/ContexteSaisie.h"
-#include "pages/IdentifiantsPages.h"
+#include "pages/commun/IdentifiantsPages.h"
 
 #include <cstdint>
 #include <optional>

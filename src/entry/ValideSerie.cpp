@@ -5,7 +5,7 @@
 #include "entry/Navigation.h"
 #include "entry/Placement.h"
 #include "entry/ValideRegles.h"
-#include "pages/GrilleMesures.h"
+#include "pages/mesures/GrilleMesures.h"
 #include "platform/Traduction.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "shell/BoiteAPropos.h"
 
-#include "pages/EnteteEtPied.h"
+#include "pages/commun/EnteteEtPied.h"
 #include "platform/Systeme.h"
 #include "shell/Logo.h"
 

@@ -1,6 +1,6 @@
 #include "shell/CanvasQt.h"
 
-#include "pages/Symbole.h"
+#include "pages/commun/Symbole.h"
 
 #include <QImage>
 #include <QPrinter>

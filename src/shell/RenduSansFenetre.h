@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/EtatPages.h"
+#include "pages/commun/EtatPages.h"
 
 #include <string>
 #include <string_view>

@@ -2,11 +2,11 @@
 
 #include "cli/DialoguesEnregistres.h"
 #include "entry/ContexteSaisie.h"
-#include "pages/ContextePage.h"
-#include "pages/PageBulletin.h"
-#include "pages/PageCaracteristiques.h"
-#include "pages/PageFeuille.h"
-#include "pages/PageMesures.h"
+#include "pages/bulletin/PageBulletin.h"
+#include "pages/caracteristiques/PageCaracteristiques.h"
+#include "pages/commun/ContextePage.h"
+#include "pages/feuille/PageFeuille.h"
+#include "pages/mesures/PageMesures.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
 

@@ -2,7 +2,7 @@
 #include "entry/Forme.h"
 #include "entry/Notes.h"
 #include "entry/Placement.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 
 namespace tarvo::test {
 namespace {

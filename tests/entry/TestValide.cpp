@@ -3,7 +3,7 @@
 #include "entry/Placement.h"
 #include "entry/Valide.h"
 #include "optics/Zonage.h"
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 
 #include <vector>
 

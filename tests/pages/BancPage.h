@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/Document.h"
-#include "pages/ContextePage.h"
-#include "pages/PageCaracteristiques.h"
+#include "pages/caracteristiques/PageCaracteristiques.h"
+#include "pages/commun/ContextePage.h"
 #include "support/SurfaceFactice.h"
 #include "support/SystemeFixe.h"
 

@@ -1,7 +1,7 @@
 #include "../optics/SerieEssai.h"
-#include "pages/EchellesGraphes.h"
-#include "pages/GraphesBulletin.h"
-#include "pages/LigneLissee.h"
+#include "pages/graphes/EchellesGraphes.h"
+#include "pages/graphes/GraphesBulletin.h"
+#include "pages/graphes/LigneLissee.h"
 #include "support/CanvasEnregistreur.h"
 
 #include <gtest/gtest.h>

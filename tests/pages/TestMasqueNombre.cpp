@@ -1,4 +1,4 @@
-#include "pages/MasqueNombre.h"
+#include "pages/commun/MasqueNombre.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "BancPage.h"
-#include "pages/PageAnalyse.h"
-#include "pages/SourceIncertitudes.h"
+#include "pages/analyse/PageAnalyse.h"
+#include "pages/analyse/SourceIncertitudes.h"
 
 #include <algorithm>
 #include <cmath>

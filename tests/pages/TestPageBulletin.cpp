@@ -1,7 +1,7 @@
 #include "../optics/SerieEssai.h"
 #include "BancPage.h"
-#include "pages/NotesImprimees.h"
-#include "pages/PageBulletin.h"
+#include "pages/bulletin/PageBulletin.h"
+#include "pages/commun/NotesImprimees.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,6 +1,6 @@
 #include "BancPage.h"
-#include "pages/GrapheTolerances.h"
-#include "pages/PageFeuille.h"
+#include "pages/feuille/PageFeuille.h"
+#include "pages/graphes/GrapheTolerances.h"
 
 #include <algorithm>
 #include <cmath>

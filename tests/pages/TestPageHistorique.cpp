@@ -1,7 +1,7 @@
 #include "BancPage.h"
-#include "pages/GraphesHistorique.h"
-#include "pages/PageHistorique.h"
-#include "pages/SourceHistorique.h"
+#include "pages/commun/SourceHistorique.h"
+#include "pages/graphes/GraphesHistorique.h"
+#include "pages/historique/PageHistorique.h"
 
 #include <algorithm>
 

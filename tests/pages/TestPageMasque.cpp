@@ -1,5 +1,5 @@
 #include "BancPage.h"
-#include "pages/PageMasque.h"
+#include "pages/masque/PageMasque.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 #include "BancPage.h"
-#include "pages/PageMesures.h"
+#include "pages/mesures/PageMesures.h"
 
 #include <algorithm>
 #include <array>

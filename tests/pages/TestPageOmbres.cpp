@@ -1,6 +1,6 @@
 #include "BancPage.h"
-#include "pages/PageAnalyse.h"
-#include "pages/PageOmbres.h"
+#include "pages/analyse/PageAnalyse.h"
+#include "pages/ombres/PageOmbres.h"
 
 #include <algorithm>
 

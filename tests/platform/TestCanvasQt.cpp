@@ -1,5 +1,5 @@
 #include "ApplicationQt.h"
-#include "pages/EnteteEtPied.h"
+#include "pages/commun/EnteteEtPied.h"
 #include "shell/CanvasQt.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Canvas.h"
+#include "pages/commun/Canvas.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Surface.h"
+#include "pages/commun/Surface.h"
 #include "support/CanvasEnregistreur.h"
 
 #include <functional>
