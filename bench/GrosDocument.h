@@ -1,6 +1,6 @@
 #pragma once
 
-// A document of 1,000 series, as a mirror followed for years gives.
+// A document of 1,000 series (or as many as asked), as a mirror followed for years gives.
 
 #include "document/Conversions.h"
 #include "document/Document.h"
@@ -15,7 +15,7 @@ inline constexpr int Zones = 6;
 
 // A mirror of 300 mm followed for years: 6 zones, both diameters read, a comment of one to
 // three lines on every series.
-inline std::string GrosDocument() {
+inline std::string GrosDocument(int series = Series) {
     std::mt19937 alea(42);
     std::uniform_int_distribution<int> bruit(-15, 15);
     std::string t;
@@ -28,7 +28,7 @@ inline std::string GrosDocument() {
     nombre(Zones);
     for (const double r : {66.0, 87.0, 105.0, 121.0, 136.0, 150.0})
         nombre(r);
-    for (int s = 1; s <= Series; ++s) {
+    for (int s = 1; s <= series; ++s) {
         nombre(40000 + s);
         nombre(300);
         nombre(1500 + s % 7 * 0.5);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo {
@@ -12,7 +13,7 @@ struct LignesDeCommentaire {
     // Reads the next line into the line variable; a read that cannot happen leaves it.
     std::function<void()> LireLigne;
     // The line variable.
-    const std::string* Ligne = nullptr;
+    const std::string_view* Ligne = nullptr;
     // False at the end of the file, or once a number was rejected: no more line comes.
     std::function<bool()> Lisible;
 };

@@ -2,8 +2,10 @@
 
 #include "document/Document.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -41,6 +43,38 @@ std::optional<double> ConvertitChiffres(std::string_view texte) {
     }
     if (r.ec != std::errc() || !std::isfinite(valeur)) return std::nullopt;
     return valeur;
+}
+
+// Up to 15 digits make an integer below 2^53, exact in a double, and every power of ten up to
+// 10^22 is exact too: their quotient, correctly rounded, is the value the full conversion
+// gives.
+constexpr int ChiffresExacts = 15;
+constexpr double PuissancesDeDix[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The common number of a document, "-12,345": an optional minus, digits with at most one
+// separator, 15 digits at most. Nothing for any other form, which the general conversion
+// takes.
+std::optional<double> NombreCourt(std::string_view texte) {
+    const bool negatif = !texte.empty() && texte.front() == '-';
+    std::uint64_t entier = 0;
+    int chiffres = 0, decimales = 0;
+    bool separateur = false;
+    for (std::size_t i = negatif ? 1 : 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (EstChiffre(c)) {
+            if (++chiffres > ChiffresExacts) return std::nullopt;
+            entier = entier * 10 + static_cast<std::uint64_t>(c - '0');
+            if (separateur) ++decimales;
+        } else if ((c == '.' || c == ',') && !separateur) {
+            separateur = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (chiffres == 0) return std::nullopt;
+    const double valeur = static_cast<double>(entier) / PuissancesDeDix[decimales];
+    return negatif ? -valeur : valeur;
 }
 
 // Decimal digits and exponent of a value rounded to 15 significant digits.
@@ -102,6 +136,7 @@ bool FormeExposant(const Decimales& d) { return d.Exposant < -4 || d.Exposant >=
 } // namespace
 
 std::optional<double> ConvertitNombre(std::string_view texte) {
+    if (const auto court = NombreCourt(texte)) return court;
     std::string_view reste = texte;
     if (!reste.empty() && reste.front() == '-') reste.remove_prefix(1);
     if (reste.empty() || reste == "." || reste == ",") return std::nullopt;
@@ -144,6 +179,14 @@ double Nombre(std::string_view texte, Document& doc) {
 
 std::int32_t Entier(std::string_view texte, Document& doc) {
     doc.EntierIncorrect = false;
+    // A count or a flag of the file: a few plain digits.
+    if (!texte.empty() && texte.size() <= 9 &&
+        std::all_of(texte.begin(), texte.end(), EstChiffre)) {
+        std::int32_t valeur = 0;
+        for (const char c : texte)
+            valeur = valeur * 10 + (c - '0');
+        return valeur;
+    }
     std::string garde;
     int signes = 0, separateurs = 0;
     for (const char c : texte) {

@@ -68,7 +68,7 @@ private:
             erreurLecture_ = true;
             return;
         }
-        ligne_ = std::string(source_->Suivante());
+        ligne_ = source_->Suivante();
     }
     void Saute() { LitSource(); }
     void Copie() {
@@ -86,7 +86,8 @@ private:
     Systeme& systeme_;
     std::unique_ptr<SourceLignes> source_;
     std::string sortie_;
-    std::string ligne_;
+    // A view into the source's text, which outlives the copy.
+    std::string_view ligne_;
     bool erreurLecture_ = false;
 };
 

@@ -41,19 +41,19 @@ private:
             lectureCorrecte_ = false;
             return;
         }
-        ligne_ = std::string(source_.Suivante());
+        ligne_ = source_.Suivante();
     }
     // A value line: read, then unquoted.
-    const std::string& LireValeur() {
+    std::string_view LireValeur() {
         LireLigne();
-        ligne_ = std::string(SansGuillemets(ligne_));
+        ligne_ = SansGuillemets(ligne_);
         return ligne_;
     }
     double LireNombre() { return NombreDuFichier(LireValeur()); }
     // A number of the file: beyond 15 integer digits it is no length, date or reading the
     // program writes, and the sums and doubles made of it would overflow, so it is refused
     // as any text that is not a number.
-    double NombreDuFichier(const std::string& texte) {
+    double NombreDuFichier(std::string_view texte) {
         const double v = Nombre(texte, doc_);
         if (std::fabs(v) < 1e15) return v;
         doc_.NombreIncorrect = true;
@@ -81,7 +81,8 @@ private:
     SourceLignes& source_;
     Dialogues& dialogues_;
     Systeme* systeme_;
-    std::string ligne_;
+    // A view into the source's text, which outlives the read.
+    std::string_view ligne_;
     bool lectureCorrecte_ = true;
     bool corrompu_ = false;
     bool zonesRefusees_ = false;
@@ -157,7 +158,7 @@ void Lecture::LitVersion2(bool trou) {
             --doc_.SerieCourante;
             break;
         }
-        ligne_ = std::string(SansGuillemets(ligne_));
+        ligne_ = SansGuillemets(ligne_);
         finDeListe = std::nearbyint(NombreDuFichier(ligne_)) == 0;
         if (ligne_ == "0") {
             // The end marker is no series: the one before it stays in memory.
@@ -203,7 +204,7 @@ void Lecture::LitPredecesseur() {
     doc_.CoefDeformation = LireNombre();
 
     // The date as dd/mm/yyyy; a date that is not in the calendar is a rejected number.
-    const std::string date = LireValeur();
+    const std::string date(LireValeur());
     const std::int32_t jour = Entier(SousChaine(date, 0, 2), doc_);
     const std::int32_t mois = Entier(SousChaine(date, 3, 2), doc_);
     const std::int32_t annee = Entier(SousChaine(date, 6, 4), doc_);
