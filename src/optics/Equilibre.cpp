@@ -16,6 +16,37 @@ constexpr double PasMinimal = 0.0001;
 // 0.1 mm, so that a file holding absurd readings cannot hold the search for long.
 constexpr int PasMaxParTaille = 20000;
 
+// The balance alone, as `EquilibreAberrations` computes it (the same operations in the same
+// order, so the same value), without the slope and wavefront columns that the balance does
+// not need: the search evaluates it some thirty times a series.
+double Equilibre(const TableZones& zones, const ParametresEquilibre& p, double constante) {
+    const int n = p.NombreZones;
+    if (n < 2 || n > ZonesMax) return 0;
+    Etendu max = 0, min = 0;
+    double avant = 0, dernier = 0;
+    for (int i = 1; i <= n; ++i) {
+        const auto& z = zones[i];
+        const double moinsCte = EnDouble(static_cast<Etendu>(z[ColonneMoyenne]) - constante);
+        const double ecart = EnDouble(static_cast<Etendu>(moinsCte) - z[ColonneHm2SurR]);
+        const double transversale =
+            EnDouble(static_cast<Etendu>(ecart) * z[ColonneCentHmSur4F] * 10);
+        const double relative = EnDouble(static_cast<Etendu>(transversale) / p.RayonTache);
+        if (relative > max) max = relative;
+        if (relative < min) min = relative;
+        avant = dernier;
+        dernier = relative;
+    }
+    const auto& zn = zones[n];
+    const Etendu ecartHm = static_cast<Etendu>(zn[ColonneHm]) - zones[n - 1][ColonneHm];
+    const Etendu pente = ecartHm != 0 ? (static_cast<Etendu>(dernier) - avant) / ecartHm : 0;
+    const Etendu bord = dernier + (static_cast<Etendu>(zn[RayonExterieur]) - zn[ColonneHm]) * pente;
+    if (bord > max)
+        max = bord;
+    else if (bord < min)
+        min = bord;
+    return EnDouble(max + min);
+}
+
 } // namespace
 
 double EquilibreAberrations(TableZones& zones, const ParametresEquilibre& p, double constante) {
@@ -62,16 +93,19 @@ double EquilibreAberrations(TableZones& zones, const ParametresEquilibre& p, dou
 }
 
 double RechercheConstante(TableZones& zones, const ParametresEquilibre& p, double depart) {
-    // The loops test the same constant several times in a row: keep the last evaluation.
-    bool connu = false;
-    double constanteConnue = 0, equilibreConnu = 0;
+    // The loops test the same constants several times (a probe one step away, then the
+    // constant again): keep the last two evaluations.
+    struct Connu {
+        bool Valide = false;
+        double Constante = 0, Equilibre = 0;
+    };
+    Connu connus[2];
     auto equilibre = [&](double c) {
-        if (!connu || c != constanteConnue) {
-            equilibreConnu = EquilibreAberrations(zones, p, c);
-            constanteConnue = c;
-            connu = true;
-        }
-        return equilibreConnu;
+        for (const Connu& k : connus)
+            if (k.Valide && k.Constante == c) return k.Equilibre;
+        connus[1] = connus[0];
+        connus[0] = {true, c, Equilibre(zones, p, c)};
+        return connus[0].Equilibre;
     };
 
     double c = depart;

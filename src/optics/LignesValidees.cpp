@@ -12,6 +12,8 @@ LignesValidees LignesDe(const Document& doc) {
     LignesValidees lignes;
     const int n = ZonesUtilisees(doc);
     for (int k = 1; k <= 2; ++k)
+        lignes.Diametres[static_cast<std::size_t>(k)].reserve(LignesMesure);
+    for (int k = 1; k <= 2; ++k)
         for (int j = 1; j <= LignesMesure; ++j) {
             if (!(doc.Lectures[0][j][k] > SeuilLigne)) continue;
             LignesValidees::Ligne ligne{};

@@ -24,9 +24,10 @@ inline Etendu Tronque(Etendu x) {
 // (that the callers then refuse) instead of an undefined conversion.
 inline double EnDouble(Etendu x) {
     constexpr Etendu plusGrand = std::numeric_limits<double>::max();
-    if (x > plusGrand) return std::numeric_limits<double>::infinity();
-    if (x < -plusGrand) return -std::numeric_limits<double>::infinity();
-    return static_cast<double>(x);
+    // One test on the common path; a NaN passes it and stays one.
+    if (!(std::fabs(x) > plusGrand)) return static_cast<double>(x);
+    return x > 0 ? std::numeric_limits<double>::infinity()
+                 : -std::numeric_limits<double>::infinity();
 }
 
 // The value as a double when it is finite as a double, else nothing.

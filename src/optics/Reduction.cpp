@@ -112,7 +112,8 @@ std::uint8_t ChoisitDiametres(std::uint8_t valides, bool retenirD1, bool retenir
     return precedents >= 1 && precedents <= 3 ? precedents : 3;
 }
 
-ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) {
+ResultatReduction ReduitSerie(const Document& doc, bool retenirD1, bool retenirD2,
+                              std::uint8_t diametresRetenus, TableZones* table) {
     ResultatReduction res;
     const int n = doc.NombreZones;
     if (n < 2 || n > ZonesMax) return Refus(res, EtatReduction::NombreZonesIncorrect);
@@ -129,7 +130,7 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
     if (!ZonesCroissantes(doc, n, trou, diametre / 2))
         return Refus(res, EtatReduction::ZonesIncorrectes);
     res.DiametresRetenus =
-        ChoisitDiametres(res.DiametresValides, doc.RetenirD1, doc.RetenirD2, diametresRetenus);
+        ChoisitDiametres(res.DiametresValides, retenirD1, retenirD2, diametresRetenus);
     const std::uint8_t retenus = res.DiametresRetenus;
     if (!DansLimites(doc.CoefDeformation) || !MoyennesDansLimites(doc, n, retenus))
         return Refus(res, EtatReduction::ValeursHorsLimites);
@@ -194,6 +195,15 @@ ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) 
 
     res.Etat = EtatReduction::Calculee;
     CopieZones(z, res);
+    if (table) *table = z;
+    return res;
+}
+
+ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus) {
+    TableZones z;
+    const ResultatReduction res =
+        ReduitSerie(doc, doc.RetenirD1, doc.RetenirD2, diametresRetenus, &z);
+    if (!res.Calculee()) return res;
     doc.Zones = z;
     doc.RayonCourbure = res.RayonCourbure;
     doc.DiametresValides = res.DiametresValides;

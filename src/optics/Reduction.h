@@ -73,4 +73,10 @@ std::uint8_t ChoisitDiametres(std::uint8_t valides, bool retenirD1, bool retenir
 // was. `diametresRetenus` is the choice of the previous reduction (kept by the program).
 ResultatReduction CalculeBulletin(Document& doc, std::uint8_t diametresRetenus = 3);
 
+// The same reduction of the series of `doc`, the diameters kept as the switches `retenirD1`
+// and `retenirD2` say, without writing into the document: the zone table it computed goes
+// to `table` when one is given and the reduction is made.
+ResultatReduction ReduitSerie(const Document& doc, bool retenirD1, bool retenirD2,
+                              std::uint8_t diametresRetenus, TableZones* table = nullptr);
+
 } // namespace tarvo

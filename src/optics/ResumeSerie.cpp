@@ -16,10 +16,8 @@ ResumeSerie ResumeDe(const Document& doc, const LignesValidees* lignes) {
     const LignesValidees& l = lignes ? *lignes : propres;
     r.Lectures = (l.Nombre(1) + l.Nombre(2)) * ZonesUtilisees(doc);
 
-    // The reduction writes into the document it reduces: a copy, both diameters kept.
-    Document copie = doc;
-    copie.RetenirD1 = copie.RetenirD2 = true;
-    const ResultatReduction reduction = CalculeBulletin(copie, 3);
+    // Both diameters kept; the document is left as it is.
+    const ResultatReduction reduction = ReduitSerie(doc, true, true, 3);
     r.Etat = reduction.Etat;
     if (!reduction.Calculee()) return r;
     const FiguresAnalyse f = CalculeFigures(reduction, l);
