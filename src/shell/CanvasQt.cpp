@@ -205,7 +205,38 @@ void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
     if (!p.isActive() || droite <= gauche || bas <= haut) return;
     AppliquePlume();
     AppliqueBrosse();
+    if (const QImage* tampon = TamponEllipse(droite - gauche, bas - haut)) {
+        p.drawImage(gauche, haut, *tampon);
+        return;
+    }
     p.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+}
+
+// Small ellipses drawn many times (the marks of a long history) come from a stamp drawn once:
+// on the screen, with a thin solid pen (or none) and a solid brush (or none), Qt traces an
+// ellipse of whole pixels the same wherever it lies, in opaque colours, so the stamp's
+// pixels are those the ellipse would have drawn there.
+const QImage* CanvasQt::TamponEllipse(int largeur, int hauteur) {
+    constexpr int CoteMax = 32;
+    const Plume& plume = PlumeCourante();
+    const Brosse& brosse = BrosseCourante();
+    if (imprimante_ || largeur > CoteMax || hauteur > CoteMax ||
+        (plume.Style != StylePlume::Invisible &&
+         (plume.Style != StylePlume::Plein || plume.Largeur > 1)))
+        return nullptr;
+    const CleTampon cle{largeur, hauteur, plume, brosse};
+    auto trouve = tampons_.find(cle);
+    if (trouve == tampons_.end()) {
+        QImage tampon(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+        tampon.fill(Qt::transparent);
+        QPainter peintre(&tampon);
+        peintre.setPen(peintre_.pen());
+        peintre.setBrush(peintre_.brush());
+        peintre.drawEllipse(QRect(0, 0, largeur - 1, hauteur - 1));
+        peintre.end();
+        trouve = tampons_.emplace(cle, std::move(tampon)).first;
+    }
+    return &trouve->second;
 }
 
 void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,

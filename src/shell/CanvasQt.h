@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 
@@ -88,6 +89,23 @@ class CanvasQt final : public Canvas {
         QStaticText Statique;
     };
     const TexteMisEnPage& MiseEnPageTexte(std::string_view texte);
+    // Stamps of the small ellipses, by size, pen and brush.
+    struct CleTampon {
+        int Largeur, Hauteur;
+        Plume Trait;
+        Brosse Fond;
+        bool operator<(const CleTampon& b) const {
+            return std::tie(Largeur, Hauteur, Trait.Teinte.Rouge, Trait.Teinte.Vert,
+                            Trait.Teinte.Bleu, Trait.Style, Trait.Largeur, Fond.Teinte.Rouge,
+                            Fond.Teinte.Vert, Fond.Teinte.Bleu, Fond.Style) <
+                   std::tie(b.Largeur, b.Hauteur, b.Trait.Teinte.Rouge, b.Trait.Teinte.Vert,
+                            b.Trait.Teinte.Bleu, b.Trait.Style, b.Trait.Largeur,
+                            b.Fond.Teinte.Rouge, b.Fond.Teinte.Vert, b.Fond.Teinte.Bleu,
+                            b.Fond.Style);
+        }
+    };
+    const QImage* TamponEllipse(int largeur, int hauteur);
+    std::map<CleTampon, QImage> tampons_;
     std::unordered_map<std::string, TexteMisEnPage> textes_;
     std::string cle_;
 };

@@ -96,6 +96,46 @@ TEST_F(CanvasImage, FormesAuPixelPres) {
     EXPECT_EQ(Pixel(100, 90), QColor(10, 20, 30));
 }
 
+// Small ellipses come from a stamp: pixel for pixel what Qt draws, wherever they lie, on
+// the edges of the bitmap too, for every pen and brush the stamp takes.
+TEST(CanvasEllipses, LeTamponDonneLesPixelsDeQt) {
+    test::ApplicationQt();
+    const auto qt = [](Couleur c) { return QColor(c.Rouge, c.Vert, c.Bleu); };
+    const Plume plumes[] = {{Noir, StylePlume::Plein, 1},
+                            {Couleur{200, 0, 0}, StylePlume::Invisible, 1},
+                            {Couleur{0, 0, 255}, StylePlume::Plein, 0}};
+    const Brosse brosses[] = {{Noir, StyleBrosse::Plein}, {Couleur{0, 160, 0}, StyleBrosse::Vide}};
+    QImage attendue(60, 40, QImage::Format_RGB32), dessinee(60, 40, QImage::Format_RGB32);
+    for (const Plume& plume : plumes)
+        for (const Brosse& brosse : brosses)
+            for (const int cote : {1, 2, 5, 7, 12, 32})
+                for (const QPoint coin : {QPoint(10, 10), QPoint(-3, 4), QPoint(55, 37)}) {
+                    SCOPED_TRACE(std::to_string(cote) + " en " + std::to_string(coin.x()));
+                    attendue.fill(Qt::white);
+                    dessinee.fill(Qt::white);
+                    {
+                        QPainter peintre(&attendue);
+                        peintre.setPen(plume.Style == StylePlume::Invisible
+                                           ? QPen(Qt::NoPen)
+                                           : QPen(qt(plume.Teinte), 1));
+                        peintre.setBrush(brosse.Style == StyleBrosse::Vide
+                                             ? QBrush(Qt::NoBrush)
+                                             : QBrush(qt(brosse.Teinte)));
+                        for (const int dx : {5, 0})
+                            peintre.drawEllipse(QRect(coin.x() + dx, coin.y(), cote - 1, cote - 1));
+                    }
+                    CanvasQt canvas(dessinee);
+                    canvas.FixePlume(plume);
+                    canvas.FixeBrosse(brosse);
+                    // Twice, as the marks of a graph: the second comes from the stamp.
+                    for (const int dx : {5, 0})
+                        canvas.Ellipse(coin.x() + dx, coin.y(), coin.x() + dx + cote,
+                                       coin.y() + cote);
+                    canvas.Termine();
+                    EXPECT_EQ(dessinee, attendue);
+                }
+}
+
 TEST_F(CanvasImage, TexteSurLeFondDeLaBrosse) {
     canvas.FixePolice(Police{"Arial", 16, false});
     canvas.FixeCouleurBrosse(Argent);
