@@ -132,19 +132,21 @@ void BM_AnalyseQt(benchmark::State& etat) {
 }
 BENCHMARK(BM_AnalyseQt)->Unit(benchmark::kMicrosecond);
 
-// The history page of a 1,000-series document: the first drawing, which reads the file and
-// reduces every series, and a redraw, which finds them reduced.
-bool OuvreGrosDocument(Document& doc, double jour) {
-    const std::string nom = "bench-historique.bdc";
+// The history page of a 1,000- or 10,000-series document: the first drawing, which reads the
+// file and reduces every series, and a redraw, which finds them reduced.
+bool OuvreGrosDocument(Document& doc, double jour, int series) {
+    const std::string nom = "bench-historique-" + std::to_string(series) + ".bdc";
     FichiersPosix fichiers;
-    if (!fichiers.Ecrit(nom, bench::GrosDocument())) return false;
+    if (!fichiers.Ecrit(nom, bench::GrosDocument(series))) return false;
     DialoguesEnregistres dialogues;
     return OuvreDocumentSansFenetre(doc, nom, jour, std::nullopt, fichiers, dialogues);
 }
 
-void BM_Historique1000PremierDessinQt(benchmark::State& etat) {
+void BM_HistoriquePremierDessinQt(benchmark::State& etat) {
+    const int series = static_cast<int>(etat.range(0));
     Application();
-    Banc<SurfaceQt> banc(OuvreGrosDocument);
+    Banc<SurfaceQt> banc(
+        [series](Document& doc, double jour) { return OuvreGrosDocument(doc, jour, series); });
     if (!banc.ok) etat.SkipWithError("document illisible");
     FichiersPosix fichiers;
     for (auto _ : etat) {
@@ -153,15 +155,18 @@ void BM_Historique1000PremierDessinQt(benchmark::State& etat) {
         AfficheHistorique(banc.page);
         banc.surface.Termine();
         benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
-        if (historique.Series(banc.doc).size() != bench::Series) etat.SkipWithError("séries");
+        if (static_cast<int>(historique.Series(banc.doc).size()) != series)
+            etat.SkipWithError("séries");
         banc.etatPages.Historique = nullptr;
     }
 }
-BENCHMARK(BM_Historique1000PremierDessinQt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoriquePremierDessinQt)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_Historique1000Qt(benchmark::State& etat) {
+void BM_HistoriqueQt(benchmark::State& etat) {
+    const int series = static_cast<int>(etat.range(0));
     Application();
-    Banc<SurfaceQt> banc(OuvreGrosDocument);
+    Banc<SurfaceQt> banc(
+        [series](Document& doc, double jour) { return OuvreGrosDocument(doc, jour, series); });
     if (!banc.ok) etat.SkipWithError("document illisible");
     FichiersPosix fichiers;
     HistoriqueSeries historique(fichiers);
@@ -172,9 +177,9 @@ void BM_Historique1000Qt(benchmark::State& etat) {
         banc.surface.Termine();
         benchmark::DoNotOptimize(banc.surface.bitmap.constBits());
     }
-    std::remove("bench-historique.bdc");
+    std::remove(("bench-historique-" + std::to_string(series) + ".bdc").c_str());
 }
-BENCHMARK(BM_Historique1000Qt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoriqueQt)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The mean of ten series of the big document, ready to show: the pooled lines, the means,
 // the mean's reduction and figures for its history line.

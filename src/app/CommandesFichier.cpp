@@ -30,7 +30,7 @@ bool RameneDerniereSerie(Programme& p) {
     if (!ConsulteAncienneSerie(doc)) return true;
     const Document garde = doc;
     doc.SerieDemandee = doc.NombreSeries;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme, &p.Index);
     if (!doc.FichierOuvert || doc.EntierIncorrect || doc.NombreIncorrect ||
         doc.SerieCourante != garde.NombreSeries) {
         doc = garde;
@@ -87,7 +87,7 @@ void TitreDocument(Programme& p) {
 // Reads the document named `NomFichier` to its last series. False when the open failed.
 bool LitDocumentOuvert(Programme& p) {
     Document& doc = p.Doc;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme, &p.Index);
     doc.NombreSeries = doc.SerieCourante;
     if (doc.FichierOuvert) {
         MajHistorique(p.Histo, doc, p.services.fenetre);
@@ -95,7 +95,10 @@ bool LitDocumentOuvert(Programme& p) {
     } else {
         doc.EntierIncorrect = true;
     }
-    if (!doc.EntierIncorrect) return true;
+    if (!doc.EntierIncorrect) {
+        p.SeriesHistorique.PrepareEnFond();
+        return true;
+    }
     doc.NomFichier.clear();
     doc.NomPropose.clear();
     p.services.fenetre.FixeTitre("Tarvo");

@@ -40,7 +40,7 @@ void OuvreLigneCommande(Programme& p, const std::vector<std::string>& arguments)
     doc.NomPropose = NomApresSeparateur(doc.NomFichier);
     p.services.fenetre.FixeTitre("Tarvo - " + doc.NomPropose);
     doc.SerieDemandee = -1;
-    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme);
+    LireDocument(doc, p.services.fichiers, p.services.dialogues, &p.services.systeme, &p.Index);
     doc.NombreSeries = doc.SerieCourante;
     if (doc.FichierOuvert)
         MajHistorique(p.Histo, doc, p.services.fenetre);
@@ -50,7 +50,9 @@ void OuvreLigneCommande(Programme& p, const std::vector<std::string>& arguments)
         doc.NomFichier.clear();
         doc.NomPropose.clear();
         p.services.fenetre.FixeTitre("Tarvo");
+        return;
     }
+    p.SeriesHistorique.PrepareEnFond();
 }
 
 } // namespace

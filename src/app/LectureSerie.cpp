@@ -53,7 +53,7 @@ bool LitSerie(Programme& p, int serie, int nombreSeries) {
     doc.SerieDemandee = serie;
     doc.NombreSeries = nombreSeries;
     DialoguesComptes dialogues(p.services.dialogues);
-    LireDocument(doc, p.services.fichiers, dialogues, &p.services.systeme);
+    LireDocument(doc, p.services.fichiers, dialogues, &p.services.systeme, &p.Index);
     const bool lue = dialogues.Messages == 0 && doc.FichierOuvert && !doc.EntierIncorrect &&
                      !doc.NombreIncorrect;
     if (lue && doc.SerieCourante == serie) return true;

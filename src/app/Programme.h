@@ -73,7 +73,7 @@ class Programme {
     Programme(Fichiers& f, Dialogues& d, Systeme& s, Fenetre& fen, Surface& surf,
               GeometrieVue& geometrie, Principale& princ)
         : Fenetre_(fen, Actions), services{f, d, s, Fenetre_}, surface(surf), principale(princ),
-          vue(geometrie, Etat), SeriesHistorique(f) {
+          vue(geometrie, Etat), SeriesHistorique(f, &Index) {
         Pages.Incertitudes = &Incertitudes;
         Pages.Historique = &SeriesHistorique;
     }
@@ -128,6 +128,8 @@ class Programme {
     Surface& surface;
     Principale& principale;
     Vue vue;
+    // Where the series of the document's file begin: every read of the file goes through it.
+    IndexSeries Index;
     HistoriqueSeries SeriesHistorique;
     ProgrammePourSaisie PourSaisie{*this};
 };

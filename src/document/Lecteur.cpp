@@ -5,6 +5,7 @@
 #include "document/Dates.h"
 #include "document/DialoguesMuets.h"
 #include "document/Document.h"
+#include "document/IndexSeries.h"
 #include "document/Signature.h"
 #include "document/SourceLignes.h"
 #include "document/Texte.h"
@@ -12,6 +13,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -31,6 +33,10 @@ public:
 
   // Called after each series is read, with its means computed.
   std::function<void()> ApresSerie;
+  // The places of the series in the source's text: the read starts at the series asked for
+  // when they are known (`Sauts`), and notes those it finds (`Notes`).
+  const IndexSeries* Sauts = nullptr;
+  IndexSeries* Notes = nullptr;
 
   // False when the file was refused as corrupt (a zone count beyond the tables).
   bool Lit();
@@ -70,11 +76,18 @@ private:
     void LitVersion2(bool trou);
     void LitVersion1();
     void LitPredecesseur();
-    // A series read whole (no rejected number on the way) goes to `ApresSerie`.
-    void SerieLue() {
-        if (!ApresSerie || doc_.NombreIncorrect || !lectureCorrecte_) return;
+    // A series read whole (no rejected number on the way, no line missing) goes to
+    // `ApresSerie`; a series of the list is noted in the index.
+    void SerieLue(bool enListe) {
+        if (doc_.NombreIncorrect || !lectureCorrecte_) return;
+        if (Notes && enListe) Notes->NoteSerie(doc_.SerieCourante, source_.Position());
+        if (!ApresSerie) return;
         CalculeMoyennes(doc_);
         ApresSerie();
+    }
+    void SauteAuxSeries();
+    void FinDeListe() {
+        if (Notes && doc_.SerieCourante != doc_.SerieDemandee) Notes->NoteFinDeListe();
     }
 
     Document& doc_;
@@ -143,8 +156,28 @@ bool Lecture::LitEntete(bool version2, bool trou) {
     return true;
 }
 
+// After the header: the series asked for is read from its place when every series before it
+// was once read whole from the same text. Each series sets every value of the series in
+// memory, and no read reaches back past its first line, so the document ends as the read
+// through all of them would leave it.
+void Lecture::SauteAuxSeries() {
+    if (doc_.NombreIncorrect || !lectureCorrecte_) return;
+    const std::size_t finEntete = source_.Position();
+    if (Notes) Notes->NoteEntete(finEntete);
+    if (!Sauts || doc_.SerieDemandee == 0 || Sauts->DebutSerie(1) != finEntete) return;
+    const int connues = Sauts->SeriesEntieres();
+    const int cible = doc_.SerieDemandee > 0 ? std::min(doc_.SerieDemandee, connues) : connues;
+    if (cible < 2) return;
+    source_.PlaceA(*Sauts->DebutSerie(cible));
+    doc_.SerieCourante = cible - 1;
+}
+
 void Lecture::LitVersion2(bool trou) {
-    if (!LitEntete(true, trou)) return;
+    if (!LitEntete(true, trou)) {
+        FinDeListe();
+        return;
+    }
+    SauteAuxSeries();
 
     // Anything but 0 lets the list go on; a date line of exactly 0 ends it.
     bool finDeListe = false;
@@ -180,20 +213,26 @@ void Lecture::LitVersion2(bool trou) {
         if (source_.Fin()) dialogues_.Bip();
         doc_.Note = LitCommentaire({[this] { LireLigne(); }, &ligne_,
                                     [this] { return !source_.Fin() && !doc_.NombreIncorrect; }});
-        SerieLue();
+        SerieLue(true);
     }
+    FinDeListe();
     if (doc_.SerieCourante >= doc_.NombreSeries) doc_.Commentaire = doc_.Note;
 }
 
 void Lecture::LitVersion1() {
-    if (!LitEntete(false, false)) return;
+    if (!LitEntete(false, false)) {
+        FinDeListe();
+        return;
+    }
+    SauteAuxSeries();
     while (!source_.Fin() && doc_.SerieCourante != doc_.SerieDemandee && !doc_.NombreIncorrect) {
         ++doc_.SerieCourante;
         doc_.DateSerie = LireNombre();
         LitRangees(true);
         doc_.Note.clear();
-        SerieLue();
+        SerieLue(true);
     }
+    FinDeListe();
     doc_.Note.clear();
 }
 
@@ -221,7 +260,7 @@ void Lecture::LitPredecesseur() {
     doc_.SerieCourante = 1;
     LitRangees(false);
     doc_.Note.clear();
-    SerieLue();
+    SerieLue(false);
 }
 
 bool Lecture::Lit() {
@@ -264,19 +303,28 @@ bool Lecture::Lit() {
 
 } // namespace
 
-void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues, Systeme* systeme) {
+void LireDocument(Document& doc, Fichiers& fichiers, Dialogues& dialogues, Systeme* systeme,
+                  IndexSeries* index) {
     doc.SerieCourante = 0;
     doc.FichierOuvert = false;
-    const auto contenu = fichiers.Lit(doc.NomFichier);
-    if (!contenu) {
+    std::optional<std::string> contenu;
+    if (index ? !index->Relit(fichiers, doc.NomFichier)
+              : !(contenu = fichiers.Lit(doc.NomFichier))) {
         dialogues.Avertissement(
             TexteProgramme(systeme, TitreLecture),
             TexteProgramme(systeme, TARVO_NOOP("Programme", "Fichier introuvable")));
         return;
     }
     doc.FichierOuvert = true;
-    auto source = std::make_unique<SourceLignes>(DecodeTexteFichier(*contenu));
-    Lecture lecture(doc, *source, dialogues, systeme);
+    if (index) {
+        SourceLignes source(index->Texte());
+        Lecture lecture(doc, source, dialogues, systeme);
+        lecture.Sauts = lecture.Notes = index;
+        if (!lecture.Lit()) doc.EntierIncorrect = true;
+        return;
+    }
+    SourceLignes source(DecodeTexteFichier(*contenu));
+    Lecture lecture(doc, source, dialogues, systeme);
     if (!lecture.Lit()) doc.EntierIncorrect = true;
 }
 
@@ -295,6 +343,36 @@ int ParcourtSeries(const std::string& contenu, const std::function<void(const Do
     };
     lecture.Lit();
     return nombre;
+}
+
+bool PlaceToutesLesSeries(IndexSeries& index) {
+    if (index.Complet()) return true;
+    Document doc;
+    doc.SerieCourante = 0;
+    doc.SerieDemandee = -1;
+    doc.FichierOuvert = true;
+    SourceLignes source(index.Texte());
+    DialoguesMuets muets;
+    Lecture lecture(doc, source, muets, nullptr);
+    lecture.Sauts = lecture.Notes = &index;
+    lecture.Lit();
+    return index.Complet();
+}
+
+void LitSeriePlacee(const IndexSeries& index, int serie,
+                    const std::function<void(const Document&)>& rendu) {
+    Document doc;
+    doc.SerieCourante = 0;
+    doc.SerieDemandee = serie;
+    doc.FichierOuvert = true;
+    SourceLignes source(index.Texte());
+    DialoguesMuets muets;
+    Lecture lecture(doc, source, muets, nullptr);
+    lecture.Sauts = &index;
+    lecture.ApresSerie = [&] {
+        if (doc.SerieCourante == serie) rendu(doc);
+    };
+    lecture.Lit();
 }
 
 } // namespace tarvo

@@ -93,11 +93,14 @@ int OctetCp1252(char32_t c) {
 
 } // namespace
 
+std::optional<std::string_view> TexteUtf8(std::string_view octets) {
+    if (!EstUtf8(octets)) return std::nullopt;
+    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+    return octets;
+}
+
 std::string DecodeTexteFichier(std::string_view octets) {
-    if (EstUtf8(octets)) {
-        if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
-        return std::string(octets);
-    }
+    if (const auto texte = TexteUtf8(octets)) return std::string(*texte);
     std::string texte;
     texte.reserve(octets.size() + octets.size() / 8);
     for (const char o : octets) {

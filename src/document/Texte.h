@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@ namespace tarvo {
 // UTF-8 (a leading byte-order mark dropped), else as Windows-1252, the code page existing
 // documents were written in.
 std::string DecodeTexteFichier(std::string_view octets);
+// The same text without a copy when the bytes are UTF-8: a view into them past the mark.
+std::optional<std::string_view> TexteUtf8(std::string_view octets);
 
 // Bytes of a file: Windows-1252 when every character has a place in it and the bytes read
 // back as the same text, else UTF-8.

@@ -19,6 +19,12 @@ public:
     // Creates or empties the file, writes the bytes, flushes and syncs them to the disk,
     // closes it. False when any of these steps failed.
     virtual bool Ecrit(const std::string& chemin, std::string_view contenu) = 0;
+    // The file holds exactly these bytes (read again to know it, but kept nowhere). The
+    // default reads it whole.
+    virtual bool Identique(const std::string& chemin, std::string_view contenu) {
+        const auto lu = Lit(chemin);
+        return lu && *lu == contenu;
+    }
     virtual bool Existe(const std::string& chemin) = 0;
     virtual bool Supprime(const std::string& chemin) = 0;
     // Renames a file; fails rather than replace an existing destination.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,20 +38,50 @@ std::optional<std::string> FichiersPosix::Lit(const std::string& chemin) {
         ::close(fd);
         return std::nullopt;
     }
+    // Read straight into the text, sized to the file (which may still grow or shrink).
     std::string contenu;
-    char tampon[1 << 16];
+    std::size_t lu = 0;
+    contenu.resize(static_cast<std::size_t>(etat.st_size) + 1);
     for (;;) {
-        const ssize_t lu = ::read(fd, tampon, sizeof tampon);
-        if (lu < 0) {
+        if (lu == contenu.size()) contenu.resize(contenu.size() * 2);
+        const ssize_t n = ::read(fd, contenu.data() + lu, contenu.size() - lu);
+        if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
-        if (lu == 0) break;
-        contenu.append(tampon, static_cast<std::size_t>(lu));
+        if (n == 0) break;
+        lu += static_cast<std::size_t>(n);
     }
+    contenu.resize(lu);
     if (::close(fd) != 0) return std::nullopt;
     return contenu;
+}
+
+bool FichiersPosix::Identique(const std::string& chemin, std::string_view contenu) {
+    const std::string nom = CheminSysteme(chemin);
+    if (nom.empty()) return false;
+    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat etat {};
+    bool identique = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) &&
+                     static_cast<std::size_t>(etat.st_size) == contenu.size();
+    // Compared piece by piece as it is read: a large document is not copied whole.
+    char tampon[1 << 16];
+    std::size_t lu = 0;
+    while (identique) {
+        const ssize_t n = ::read(fd, tampon, sizeof tampon);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            identique = n == 0 && lu == contenu.size();
+            break;
+        }
+        const auto k = static_cast<std::size_t>(n);
+        identique = lu + k <= contenu.size() && std::memcmp(tampon, contenu.data() + lu, k) == 0;
+        lu += k;
+    }
+    ::close(fd);
+    return identique;
 }
 
 bool FichiersPosix::Ecrit(const std::string& chemin, std::string_view contenu) {

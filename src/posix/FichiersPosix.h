@@ -13,6 +13,7 @@ class FichiersPosix final : public Fichiers {
 public:
     std::optional<std::string> Lit(const std::string& chemin) override;
     bool Ecrit(const std::string& chemin, std::string_view contenu) override;
+    bool Identique(const std::string& chemin, std::string_view contenu) override;
     bool Existe(const std::string& chemin) override;
     NatureChemin Nature(const std::string& chemin) override;
     bool Supprime(const std::string& chemin) override;

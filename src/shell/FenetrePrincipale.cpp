@@ -51,6 +51,7 @@ FenetrePrincipale::FenetrePrincipale(const Traducteur* traducteur)
     Zone_->RelieProgramme(*Programme_);
     Calculs_ = std::make_unique<CalculsQt>([this] { Zone_->RafraichitPage(); });
     Programme_->Incertitudes.FixeCalculs(Calculs_.get());
+    Programme_->SeriesHistorique.FixeCalculs(Calculs_.get());
 
     CreeActions();
     CreeMenus();

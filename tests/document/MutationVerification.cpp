@@ -3,6 +3,7 @@
 #include "cli/DialoguesEnregistres.h"
 #include "document/Document.h"
 #include "document/Enregistrement.h"
+#include "document/IndexSeries.h"
 #include "document/Lecteur.h"
 #include "platform/Services.h"
 #include "support/FenetreFactice.h"
@@ -10,11 +11,12 @@
 #include "support/SystemeFixe.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <climits>
 #include <cmath>
-#include <vector>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace tarvo::test {
 
@@ -142,13 +144,74 @@ void CompareSerie(Regles& r, const Document& a, const Document& b) {
 }
 
 // Opens `nom` as the Open command does.
-void Ouvre(Document& d, DialoguesEnregistres& dialogues, Fichiers& fichiers, const std::string& nom) {
+void Ouvre(Document& d, DialoguesEnregistres& dialogues, Fichiers& fichiers, const std::string& nom,
+           IndexSeries* index = nullptr) {
     InitialiseDocument(d, Aujourdhui);
     d.NomFichier = nom;
     d.NomPropose = nom;
     d.SerieDemandee = -1;
-    LireDocument(d, fichiers, dialogues);
+    LireDocument(d, fichiers, dialogues, nullptr, index);
     d.NombreSeries = d.SerieCourante;
+}
+
+// The first value in which two documents differ, bit for bit; empty when none does.
+std::string Difference(const Document& a, const Document& b) {
+    const auto meme = [](const auto& x, const auto& y) {
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    };
+    const std::pair<bool, const char*> champs[] = {
+        {a.Intitule == b.Intitule, "Intitule"},
+        {meme(a.Diametre, b.Diametre), "Diametre"},
+        {meme(a.Focale, b.Focale), "Focale"},
+        {meme(a.Epaisseur, b.Epaisseur), "Epaisseur"},
+        {meme(a.CoefDeformation, b.CoefDeformation), "CoefDeformation"},
+        {meme(a.TrouCentral, b.TrouCentral), "TrouCentral"},
+        {a.NombreZones == b.NombreZones, "NombreZones"},
+        {meme(a.Zones, b.Zones), "Zones"},
+        {meme(a.DateSerie, b.DateSerie), "DateSerie"},
+        {meme(a.DiametreSerie, b.DiametreSerie), "DiametreSerie"},
+        {meme(a.FocaleSerie, b.FocaleSerie), "FocaleSerie"},
+        {meme(a.TrouCentralSerie, b.TrouCentralSerie), "TrouCentralSerie"},
+        {meme(a.Lectures, b.Lectures), "Lectures"},
+        {a.Commentaire == b.Commentaire, "Commentaire"},
+        {a.Note == b.Note, "Note"},
+        {a.DiametresValides == b.DiametresValides, "DiametresValides"},
+        {meme(a.RayonCourbure, b.RayonCourbure), "RayonCourbure"},
+        {a.SerieCourante == b.SerieCourante, "SerieCourante"},
+        {a.NombreSeries == b.NombreSeries, "NombreSeries"},
+        {a.Modifie == b.Modifie && a.ModifieBulletin == b.ModifieBulletin, "Modifie"},
+        {a.LigneEntete == b.LigneEntete, "LigneEntete"},
+        {a.FichierOuvert == b.FichierOuvert, "FichierOuvert"},
+        {a.EntierIncorrect == b.EntierIncorrect, "EntierIncorrect"},
+        {a.NombreIncorrect == b.NombreIncorrect, "NombreIncorrect"},
+        {a.MotifErreur == b.MotifErreur, "MotifErreur"},
+    };
+    for (const auto& [egal, nom] : champs)
+        if (!egal) return nom;
+    return "";
+}
+
+bool MemesMessages(const DialoguesEnregistres& a, const DialoguesEnregistres& b) {
+    if (a.Messages.size() != b.Messages.size() || a.Bips != b.Bips) return false;
+    for (std::size_t i = 0; i < a.Messages.size(); ++i)
+        if (a.Messages[i].Titre != b.Messages[i].Titre ||
+            a.Messages[i].Texte != b.Messages[i].Texte)
+            return false;
+    return true;
+}
+
+// The read of series `demandee` into `vue` (which the read from the start gave) made again
+// through `index`: the same document to the bit, the same messages.
+void CompareLectureIndexee(Regles& r, const Document& depart, const Document& vue,
+                           const DialoguesEnregistres& dialoguesVue, FichiersMemoire& fichiers,
+                           IndexSeries index, const char* quel) {
+    Document indexee = depart;
+    DialoguesEnregistres dialogues;
+    LireDocument(indexee, fichiers, dialogues, nullptr, &index);
+    const std::string difference = Difference(vue, indexee);
+    r.Exige(difference.empty(), std::string("lue par ") + quel + ", " + difference + " diffère");
+    r.Exige(MemesMessages(dialoguesVue, dialogues),
+            std::string("lue par ") + quel + ", les messages diffèrent");
 }
 
 // Save As `doc` under `nom` (a new name), then opens the result. The saved file must open
@@ -208,16 +271,41 @@ struct Copie {
 } // namespace
 
 std::string VerifieDocument(std::string_view octets, Etendue etendue,
-                            std::map<std::string, std::string>* copie) {
+                            std::map<std::string, std::string>* copie, std::string_view avant) {
     Regles r;
     FichiersMemoire fichiers;
     const Copie garde{copie, fichiers};
+    // The index of a program that opened the file as it was before, and browsed it all.
+    IndexSeries ancien;
+    if (!avant.empty()) {
+        fichiers.Contenus["m.bdc"] = std::string(avant);
+        Document d;
+        DialoguesEnregistres muets;
+        Ouvre(d, muets, fichiers, "m.bdc", &ancien);
+        PlaceToutesLesSeries(ancien);
+    }
     fichiers.Contenus["m.bdc"] = std::string(octets);
 
     r.Etape("ouverture");
     Document doc;
     DialoguesEnregistres dialogues;
     Ouvre(doc, dialogues, fichiers, "m.bdc");
+    IndexSeries index;
+    {
+        Document indexe;
+        DialoguesEnregistres dialoguesIndexe;
+        Ouvre(indexe, dialoguesIndexe, fichiers, "m.bdc", &index);
+        const std::string difference = Difference(doc, indexe);
+        r.Exige(difference.empty(), "ouvert par l'index, " + difference + " diffère");
+        if (!avant.empty()) {
+            Document change;
+            DialoguesEnregistres dialoguesChange;
+            IndexSeries copieAncien = ancien;
+            Ouvre(change, dialoguesChange, fichiers, "m.bdc", &copieAncien);
+            const std::string d = Difference(doc, change);
+            r.Exige(d.empty(), "ouvert par l'index d'avant le changement, " + d + " diffère");
+        }
+    }
     VerifieModele(r, doc);
     r.Exige(doc.SerieCourante <= doc.NombreSeries, "SerieCourante au-delà de NombreSeries");
     const bool ouvert = doc.FichierOuvert && !doc.EntierIncorrect;
@@ -227,15 +315,20 @@ std::string VerifieDocument(std::string_view octets, Etendue etendue,
     // The series arrows read the same file again, without a reset, up to another series
     // (past the last, as after a cancelled new series).
     const int n = doc.NombreSeries;
-    const std::vector<int> demandees =
-        etendue == Etendue::Complete ? std::vector<int>{0, 1, 2, n - 1, n, n + 1, INT_MAX}
-                                     : std::vector<int>{1, n + 1};
+    const std::vector<int> demandees = etendue == Etendue::Complete
+                                           ? std::vector<int>{0, 1, 2, n - 1, n, n + 1, INT_MAX, -1}
+                                           : std::vector<int>{1, 2, n, n + 1};
     for (const int demandee : demandees) {
         r.Etape("consultation de la série " + std::to_string(demandee));
         Document vue = doc;
         DialoguesEnregistres dialoguesVue;
         vue.SerieDemandee = demandee;
+        Document depart = vue;
         LireDocument(vue, fichiers, dialoguesVue);
+        CompareLectureIndexee(r, depart, vue, dialoguesVue, fichiers, index, "l'index");
+        if (!avant.empty())
+            CompareLectureIndexee(r, depart, vue, dialoguesVue, fichiers, ancien,
+                                  "l'index d'avant le changement");
         VerifieModele(r, vue);
         r.Exige(vue.SerieCourante <= n, "plus de séries qu'à l'ouverture (" +
                                             std::to_string(vue.SerieCourante) + " > " +

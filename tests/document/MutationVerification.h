@@ -18,6 +18,9 @@ namespace tarvo::test {
 //   gives a file that opens without a read error; when the input itself opened without any
 //   message, the saved file has the same series count, the same characteristics and the
 //   same series in memory, and so has a save made while an older series is shown.
+// - every open and browse gives the same document to the bit, and the same messages, when it
+//   goes through the index of the series' places that an earlier read of the same file left,
+//   and through one left by a read of the file as it was before (`avant`, when given).
 // Complete browses to every series number worth trying; Rapide only to the first and past
 // the last, for long runs under the sanitizers.
 enum class Etendue { Complete, Rapide };
@@ -25,6 +28,7 @@ enum class Etendue { Complete, Rapide };
 // With `fichiers`, the files as they are at the end (the input is "m.bdc", the saves
 // "copie.bdc" and "copie2.bdc"), to look into a case.
 std::string VerifieDocument(std::string_view octets, Etendue etendue = Etendue::Complete,
-                            std::map<std::string, std::string>* fichiers = nullptr);
+                            std::map<std::string, std::string>* fichiers = nullptr,
+                            std::string_view avant = {});
 
 } // namespace tarvo::test

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <random>
 
 namespace tarvo {
 namespace {
@@ -27,6 +31,34 @@ TEST(Nombre, RefuseCeQuiNEstPasUnNombre) {
         EXPECT_EQ(Nombre(texte, doc), 0) << texte;
         EXPECT_TRUE(doc.NombreIncorrect) << texte;
         EXPECT_EQ(doc.MotifErreur, texte);
+    }
+}
+
+// Every number of the file's own form, to the bit what the correctly rounded conversion of
+// its digits gives (the short path takes the common ones), and every flag or count of a few
+// digits its integer.
+TEST(Nombre, LesFormesCourantesDonnentLaValeurExacte) {
+    std::mt19937_64 alea(20261210);
+    for (int essai = 0; essai < 200000; ++essai) {
+        const int chiffres = 1 + static_cast<int>(alea() % 18);
+        std::string texte;
+        for (int i = 0; i < chiffres; ++i)
+            texte += static_cast<char>('0' + alea() % 10);
+        if (alea() % 4 != 0) texte.insert(alea() % (texte.size() + 1), 1, alea() % 2 ? ',' : '.');
+        if (alea() % 3 == 0) texte.insert(0, "-");
+        std::string chiffresSeuls = texte;
+        std::replace(chiffresSeuls.begin(), chiffresSeuls.end(), ',', '.');
+        double attendu = 0;
+        const auto r = std::from_chars(chiffresSeuls.data(),
+                                       chiffresSeuls.data() + chiffresSeuls.size(), attendu);
+        if (r.ptr != chiffresSeuls.data() + chiffresSeuls.size()) continue; // "-." and the like
+        const auto lu = ConvertitNombre(texte);
+        ASSERT_TRUE(lu) << texte;
+        ASSERT_EQ(std::memcmp(&*lu, &attendu, sizeof attendu), 0) << texte;
+        if (texte.size() <= 9 && texte.find_first_not_of("0123456789") == std::string::npos) {
+            Document doc;
+            ASSERT_EQ(Entier(texte, doc), std::stoi(texte)) << texte;
+        }
     }
 }
 

@@ -313,7 +313,8 @@ TEST(Mutations, AucunFichierAbimeNeCasseLaLectureNiLEnregistrement) {
     for (int essai = 0; essai < essais; ++essai) {
         const auto& modele = modeles[choix() % modeles.size()];
         const std::string octets = mutateur.Mute(modele, modeles);
-        const std::string erreur = VerifieDocument(octets, Etendue::Rapide);
+        // The file changed on disk since the program read it as the model.
+        const std::string erreur = VerifieDocument(octets, Etendue::Rapide, nullptr, modele);
         if (erreur.empty()) continue;
         ++echecs;
         const std::string sorte = Sorte(erreur);
@@ -409,6 +410,46 @@ TEST(FautesTrouvees, LaCopieDUnCommentaireSArreteOuSaLectureSArrete) {
         EXPECT_EQ(cas.erreur, "");
         EXPECT_TRUE(cas.relu.dialogues.Messages.empty());
         EXPECT_EQ(cas.relu.doc.NombreSeries, cas.ouvert.doc.NombreSeries);
+    }
+}
+
+// The program reads a file through the places it noted at an earlier read; the file changed
+// since on the disk, in each of the ways it can: every read through the old places must give
+// what a read from the start gives (VerifieDocument compares them to the bit).
+TEST(LectureIndexee, UnFichierChangeDepuisSaLectureSeRelitTelQuIlEst) {
+    std::vector<SerieTest> trois(3);
+    trois[0].Commentaire = {"\"Première\""};
+    trois[1].Commentaire = {"\"Deux", "", "lignes\""};
+    trois[2].Date = "46310";
+    const std::string avant = Joint(FichierVersion2(trois));
+    std::vector<SerieTest> quatre = trois;
+    quatre.push_back(SerieTest());
+    std::vector<SerieTest> autreLecture = trois;
+    autreLecture[1].Lecture1 = {"1,236", "1,452"};
+    std::vector<SerieTest> commentaireAllonge = trois;
+    commentaireAllonge[0].Commentaire = {"\"Première", "ligne de plus\""};
+    std::string sansFinDeLigne = avant;
+    sansFinDeLigne.pop_back();
+    const std::string rayon = "\"50\"\r\n";
+    std::string autreRayon = avant;
+    autreRayon.replace(autreRayon.find(rayon), rayon.size(), "\"55\"\r\n");
+    std::string cp1252 = avant;
+    cp1252.replace(cp1252.find("Première"), 9, "Premi\xE8re");
+    const std::vector<std::pair<const char*, std::pair<std::string, std::string>>> cas = {
+        {"une série ajoutée", {avant, Joint(FichierVersion2(quatre))}},
+        {"une lecture changée", {avant, Joint(FichierVersion2(autreLecture))}},
+        {"un commentaire allongé", {avant, Joint(FichierVersion2(commentaireAllonge))}},
+        {"un rayon changé", {avant, autreRayon}},
+        {"coupé dans la deuxième série", {avant, avant.substr(0, avant.size() / 2)}},
+        {"sa fin de ligne retrouvée", {sansFinDeLigne, avant}},
+        {"un retour chariot seul à la fin", {sansFinDeLigne, sansFinDeLigne + "\rx"}},
+        {"passé en Windows-1252", {avant, cp1252}},
+        {"passé en UTF-8", {cp1252, avant}},
+        {"vidé", {avant, ""}},
+    };
+    for (const auto& [quoi, fichiers] : cas) {
+        SCOPED_TRACE(quoi);
+        EXPECT_EQ(VerifieDocument(fichiers.second, Etendue::Complete, nullptr, fichiers.first), "");
     }
 }
 
