@@ -53,6 +53,7 @@ CanvasQt::~CanvasQt() {
 }
 
 void CanvasQt::Termine() {
+    VideLignes();
     if (peintre_.isActive()) peintre_.end();
     plumeAppliquee_.reset();
     brosseAppliquee_.reset();
@@ -91,8 +92,11 @@ const QFontMetrics& CanvasQt::Metriques() {
 }
 
 void CanvasQt::AppliquePlume() {
-    if (plumeAppliquee_ == PlumeCourante()) return;
-    const Plume& p = PlumeCourante();
+    AppliquePlume(PlumeCourante());
+}
+
+void CanvasQt::AppliquePlume(const Plume& p) {
+    if (plumeAppliquee_ == p) return;
     if (p.Style == StylePlume::Invisible) {
         peintre_.setPen(Qt::NoPen);
     } else {
@@ -166,6 +170,7 @@ int CanvasQt::HauteurTexte(std::string_view) {
 }
 
 void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive()) return;
     const TexteMisEnPage& t = MiseEnPageTexte(texte);
@@ -180,11 +185,27 @@ void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
 void CanvasQt::DessineLigne(int x1, int y1, int x2, int y2) {
     QPainter& p = Peintre();
     if (!p.isActive() || PlumeCourante().Style == StylePlume::Invisible) return;
-    AppliquePlume();
-    p.drawLine(x1, y1, x2, y2);
+    if (imprimante_) {
+        AppliquePlume();
+        p.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // On the screen the lines of one pen go to Qt together, before anything else is drawn:
+    // each is traced on its own as when drawn alone, in the same order.
+    if (!lignes_.empty() && !(plumeLignes_ == PlumeCourante())) VideLignes();
+    if (lignes_.empty()) plumeLignes_ = PlumeCourante();
+    lignes_.emplace_back(x1, y1, x2, y2);
+}
+
+void CanvasQt::VideLignes() {
+    if (lignes_.empty()) return;
+    AppliquePlume(plumeLignes_);
+    peintre_.drawLines(lignes_.data(), static_cast<int>(lignes_.size()));
+    lignes_.clear();
 }
 
 void CanvasQt::Rectangle(int gauche, int haut, int droite, int bas) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive() || droite <= gauche || bas <= haut) return;
     AppliquePlume();
@@ -194,6 +215,7 @@ void CanvasQt::Rectangle(int gauche, int haut, int droite, int bas) {
 }
 
 void CanvasQt::RemplitRectangle(int gauche, int haut, int droite, int bas) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive() || BrosseCourante().Style == StyleBrosse::Vide) return;
     p.fillRect(QRect(gauche, haut, droite - gauche, bas - haut),
@@ -201,6 +223,7 @@ void CanvasQt::RemplitRectangle(int gauche, int haut, int droite, int bas) {
 }
 
 void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive() || droite <= gauche || bas <= haut) return;
     AppliquePlume();
@@ -241,6 +264,7 @@ const QImage* CanvasQt::TamponEllipse(int largeur, int hauteur) {
 
 void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,
                                 const std::uint8_t* gris) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive() || largeur <= 0 || hauteur <= 0 || gris == nullptr) return;
     const QImage image(gris, largeur, hauteur, largeur, QImage::Format_Grayscale8);
@@ -248,6 +272,7 @@ void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int l
 }
 
 void CanvasQt::FixePixel(int x, int y, Couleur couleur) {
+    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive()) return;
     p.fillRect(QRect(x, y, 1, 1), CouleurQt(couleur));

@@ -12,6 +12,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 #include <utility>
 
 class QImage;
@@ -67,7 +68,12 @@ class CanvasQt final : public Canvas {
     QPainter& Peintre();
     // Brings the painter's pen, brush and font to the canvas settings.
     void AppliquePlume();
+    void AppliquePlume(const Plume& plume);
     void AppliqueBrosse();
+    // The screen's lines waiting for Qt, all of one pen.
+    void VideLignes();
+    std::vector<QLine> lignes_;
+    Plume plumeLignes_;
     const QFontMetrics& Metriques();
     QString TexteQt(std::string_view texte) const;
 
