@@ -1,7 +1,7 @@
 // The program started as a process, to its first page painted in the main window, then
 // ended: the same start as `tarvo DOCUMENT` (Qt application, window, settings, document,
 // first page). Prints the page's size and the peak resident memory of the process. With
-// --gros, the document is one of 1,000 series written first into a temporary file.
+// --gros [N], the document is one of 1,000 series (or N) written first into a temporary file.
 //
 // Run it with QT_QPA_PLATFORM=offscreen; bench/processus.sh times it over several runs.
 
@@ -16,6 +16,7 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -39,10 +40,11 @@ int main(int argc, char** argv) {
     std::string document = std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc";
     if (argc > 1 && std::string(argv[1]) == "--gros") {
         // Written once: its writing is not the start being measured.
-        document = "/tmp/tarvo-bench-1000-series.bdc";
+        const int series = argc > 2 ? std::atoi(argv[2]) : tarvo::bench::Series;
+        document = "/tmp/tarvo-bench-" + std::to_string(series) + "-series.bdc";
         if (!std::ifstream(document))
-            std::ofstream(document, std::ios::binary) << tarvo::bench::GrosDocument();
-        arguments.erase(arguments.begin() + 1);
+            std::ofstream(document, std::ios::binary) << tarvo::bench::GrosDocument(series);
+        arguments.erase(arguments.begin() + 1, arguments.begin() + (argc > 2 ? 3 : 2));
     }
     arguments.insert(arguments.begin() + 1, document.data());
     arguments.push_back(nullptr);
