@@ -287,5 +287,41 @@
         <source>%1 zones au lieu de %2</source>
         <translation>%1 zones instead of %2</translation>
     </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>l&apos;accès est refusé</source>
+        <translation>access is denied</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>son dossier n&apos;existe pas</source>
+        <translation>its folder does not exist</translation>
+    </message>
+    <message>
+        <source>le disque est en lecture seule</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse la taille permise</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>la sortie est fermée</source>
+        <translation>the output is closed</translation>
+    </message>
+    <message>
+        <source>erreur du système n° %1</source>
+        <translation>system error %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,11 +1,15 @@
 #include "posix/FichiersPosix.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
 
 namespace tarvo {
 
@@ -21,7 +25,79 @@ void SynchroniseDossier(const std::string& chemin) {
     ::close(fd);
 }
 
+ResultatEcriture Echec(int erreur) {
+    return {CauseDeErreur(erreur), erreur};
+}
+
+// Every byte, through short writes and interruptions; 0 or the error number.
+int EcritToutSur(int fd, std::string_view contenu) {
+    std::size_t ecrit = 0;
+    while (ecrit < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + ecrit, contenu.size() - ecrit);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return EIO;
+        ecrit += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// The file an output replaces: a link is followed, so that the link stays and its file is
+// replaced; a name not there yet is itself.
+std::string CibleReelle(const std::string& nom) {
+    struct stat lien {};
+    if (::lstat(nom.c_str(), &lien) != 0 || !S_ISLNK(lien.st_mode)) return nom;
+    char reel[PATH_MAX];
+    if (::realpath(nom.c_str(), reel) == nullptr) return nom;
+    return reel;
+}
+
+// A new file beside `cible`, hidden, that no other process has: its descriptor and name.
+int CreeTemporaire(const std::string& cible, mode_t mode, std::string& nom) {
+    const auto barre = cible.find_last_of('/');
+    const std::string dossier = barre == std::string::npos ? "" : cible.substr(0, barre + 1);
+    const std::string base = barre == std::string::npos ? cible : cible.substr(barre + 1);
+    auto graine = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int essai = 0; essai < 100; ++essai) {
+        graine = graine * 6364136223846793005ULL + 1442695040888963407ULL;
+        char suffixe[32];
+        std::snprintf(suffixe, sizeof suffixe, ".%d.%06llx.tmp", static_cast<int>(::getpid()),
+                      (graine >> 40) & 0xFFFFFF);
+        nom = dossier + "." + base + suffixe;
+        const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 } // namespace
+
+CauseEchec CauseDeErreur(int erreur) {
+    switch (erreur) {
+    case 0: return CauseEchec::Aucune;
+    case ENOSPC:
+    case EDQUOT: return CauseEchec::DisquePlein;
+    case EACCES:
+    case EPERM: return CauseEchec::AccesRefuse;
+    case EISDIR: return CauseEchec::Dossier;
+    case ENOENT:
+    case ENOTDIR: return CauseEchec::DossierAbsent;
+    case EROFS: return CauseEchec::LectureSeule;
+    case EFBIG: return CauseEchec::TropGrand;
+    case EPIPE: return CauseEchec::LecteurParti;
+    case EBADF: return CauseEchec::SortieFermee;
+    default: return CauseEchec::Autre;
+    }
+}
+
+ResultatEcriture EcritDescripteur(int descripteur, std::string_view contenu) {
+    if (const int erreur = EcritToutSur(descripteur, contenu)) return Echec(erreur);
+    return {};
+}
 
 std::string CheminSysteme(const std::string& chemin) {
     const auto fin = chemin.find_last_not_of(' ');
@@ -102,6 +178,37 @@ bool FichiersPosix::Ecrit(const std::string& chemin, std::string_view contenu) {
     const bool synchronise = ::fsync(fd) == 0;
     const bool ferme = ::close(fd) == 0;
     return synchronise && ferme;
+}
+
+ResultatEcriture FichiersPosix::EcritSortie(const std::string& chemin,
+                                            std::string_view contenu) {
+    const std::string nom = CheminSysteme(chemin);
+    if (nom.empty()) return Echec(ENOENT);
+    const std::string cible = CibleReelle(nom);
+    // Only a plain file is replaced: a folder or a device keeps its place.
+    struct stat etat {};
+    mode_t mode = 0666;
+    const bool existante = ::stat(cible.c_str(), &etat) == 0;
+    if (existante) {
+        if (S_ISDIR(etat.st_mode)) return {CauseEchec::Dossier, EISDIR};
+        if (!S_ISREG(etat.st_mode)) return {CauseEchec::PasUnFichier, 0};
+        // The replaced file's permissions carry over; a new one takes the umask's.
+        mode = etat.st_mode & 07777;
+    }
+    std::string temporaire;
+    const int fd = CreeTemporaire(cible, mode, temporaire);
+    if (fd < 0) return Echec(errno);
+    if (existante) ::fchmod(fd, mode);
+    int erreur = EcritToutSur(fd, contenu);
+    if (erreur == 0 && ::fsync(fd) != 0) erreur = errno;
+    if (::close(fd) != 0 && erreur == 0) erreur = errno;
+    if (erreur == 0 && ::rename(temporaire.c_str(), cible.c_str()) != 0) erreur = errno;
+    if (erreur != 0) {
+        ::unlink(temporaire.c_str());
+        return Echec(erreur);
+    }
+    SynchroniseDossier(cible);
+    return {};
 }
 
 bool FichiersPosix::Existe(const std::string& chemin) {

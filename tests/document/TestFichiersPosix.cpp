@@ -16,10 +16,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvo::test {
 namespace {
@@ -112,6 +120,121 @@ TEST_F(FichiersReels, EcrireRelireEtCasLimites) {
     EXPECT_FALSE(fichiers.Ecrit(Chemin("absent/m.bdc"), "x"));
     EXPECT_FALSE(fichiers.Ecrit(Chemin("vide.bdc/m.bdc"), "x"));
     EXPECT_FALSE(fs::exists(dossier / "absent"));
+}
+
+// A full disk as the system makes one: a small file system in memory where the tests may mount
+// one (root), else a limit on the size of the files this process writes.
+struct DisquePlein {
+    explicit DisquePlein(const fs::path& dossier) : Dossier(dossier / "plein") {
+        fs::create_directory(Dossier);
+        Monte = ::mount("tarvo", Dossier.c_str(), "tmpfs", 0, "size=16k") == 0;
+        if (!Monte) {
+            ::getrlimit(RLIMIT_FSIZE, &Avant);
+            rlimit petite = Avant;
+            petite.rlim_cur = 16 * 1024;
+            ::setrlimit(RLIMIT_FSIZE, &petite);
+            std::signal(SIGXFSZ, SIG_IGN);
+        }
+    }
+    ~DisquePlein() {
+        if (Monte)
+            ::umount(Dossier.c_str());
+        else
+            ::setrlimit(RLIMIT_FSIZE, &Avant);
+    }
+    CauseEchec Cause() const { return Monte ? CauseEchec::DisquePlein : CauseEchec::TropGrand; }
+    fs::path Dossier;
+    bool Monte = false;
+    rlimit Avant{};
+};
+
+// An output is written whole or not at all: every failure leaves the target as it was and
+// nothing beside it; a success replaces a file (its permissions kept), never a folder, a
+// device or a link.
+TEST_F(FichiersReels, UneSortieEstEcriteEntiereOuPasDuTout) {
+    const std::string sortie(40 * 1024, 'N');
+    struct Cas {
+        const char* Nom;
+        std::function<std::string()> Prepare; // the target
+        CauseEchec Cause;
+    };
+    const Cas cas[] = {
+        {"nouveau", [this] { return Chemin("p.pdf"); }, CauseEchec::Aucune},
+        {"remplace",
+         [this] {
+             Pose("p.pdf", "ANCIEN");
+             fs::permissions(dossier / "p.pdf", fs::perms(0640));
+             return Chemin("p.pdf");
+         },
+         CauseEchec::Aucune},
+        {"dossier",
+         [this] {
+             fs::create_directory(dossier / "p.pdf");
+             return Chemin("p.pdf");
+         },
+         CauseEchec::Dossier},
+        {"peripherique", [] { return std::string("/dev/full"); },
+         CauseEchec::PasUnFichier},
+        {"sans dossier", [this] { return Chemin("absent/p.pdf"); },
+         CauseEchec::DossierAbsent},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        fs::remove_all(dossier);
+        fs::create_directory(dossier);
+        const std::string cible = c.Prepare();
+        const std::vector<std::string> avant = Noms();
+        const std::string ancien = fs::is_regular_file(cible) ? Contenu("p.pdf") : "";
+        const ResultatEcriture r = fichiers.EcritSortie(cible, sortie);
+        EXPECT_EQ(r.Cause, c.Cause);
+        EXPECT_EQ(Noms(), avant.empty() && r.Reussie() ? std::vector<std::string>{"p.pdf"} : avant);
+        if (r.Reussie()) {
+            EXPECT_EQ(Contenu("p.pdf"), sortie);
+        } else if (!ancien.empty()) {
+            EXPECT_EQ(Contenu("p.pdf"), ancien);
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+
+    // The replaced file keeps its permissions; the link stays a link to the new content.
+    fs::remove_all(dossier);
+    fs::create_directory(dossier);
+    Pose("p.pdf", "ANCIEN");
+    fs::permissions(dossier / "p.pdf", fs::perms(0640));
+    Pose("vrai.pdf", "ANCIEN");
+    fs::create_symlink("vrai.pdf", dossier / "lien.pdf");
+    ASSERT_TRUE(fichiers.EcritSortie(Chemin("p.pdf"), sortie).Reussie());
+    ASSERT_TRUE(fichiers.EcritSortie(Chemin("lien.pdf"), sortie).Reussie());
+    EXPECT_EQ(fs::status(dossier / "p.pdf").permissions(), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(dossier / "lien.pdf"));
+    EXPECT_EQ(Contenu("vrai.pdf"), sortie);
+
+    // A disk too full for the new content: the old one stays, alone.
+    const DisquePlein plein(dossier);
+    const std::string cible = (plein.Dossier / "p.pdf").string();
+    std::ofstream(cible, std::ios::binary) << "ANCIEN";
+    EXPECT_EQ(fichiers.EcritSortie(cible, sortie).Cause, plein.Cause());
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(plein.Dossier), {}),
+              std::vector<fs::path>{cible});
+    std::ifstream relu(cible, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(relu), {}), "ANCIEN");
+}
+
+// Standard output's failures, each with its cause: a full device, a closed descriptor, a
+// reader gone (the program then ends quietly).
+TEST(SortieStandard, ChaqueEchecASaCause) {
+    const int plein = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(plein, 0);
+    EXPECT_EQ(EcritDescripteur(plein, "x").Cause, CauseEchec::DisquePlein);
+    ::close(plein);
+    EXPECT_EQ(EcritDescripteur(plein, "x").Cause, CauseEchec::SortieFermee);
+    int tube[2];
+    ASSERT_EQ(::pipe(tube), 0);
+    ::close(tube[0]);
+    const auto avant = std::signal(SIGPIPE, SIG_IGN);
+    EXPECT_EQ(EcritDescripteur(tube[1], "x").Cause, CauseEchec::LecteurParti);
+    std::signal(SIGPIPE, avant);
+    ::close(tube[1]);
 }
 
 // The save procedures on the disk.

@@ -25,6 +25,15 @@ bool FichiersMemoire::Ecrit(const std::string& chemin, std::string_view contenu)
     return true;
 }
 
+ResultatEcriture FichiersMemoire::EcritSortie(const std::string& chemin,
+                                              std::string_view contenu) {
+    const std::string nom = CheminSysteme(chemin);
+    Journal.push_back("sortie " + nom);
+    if (EcritureEchoue.count(nom) != 0) return {CauseEchec::DisquePlein, 0};
+    Contenus[nom] = std::string(contenu);
+    return {};
+}
+
 bool FichiersMemoire::Existe(const std::string& chemin) {
     return Contenus.count(CheminSysteme(chemin)) != 0;
 }

@@ -15,6 +15,9 @@ class FichiersMemoire : public Fichiers {
 public:
     std::optional<std::string> Lit(const std::string& chemin) override;
     bool Ecrit(const std::string& chemin, std::string_view contenu) override;
+    // Whole or not at all: a name in `EcritureEchoue` keeps its content and fails as a
+    // full disk.
+    ResultatEcriture EcritSortie(const std::string& chemin, std::string_view contenu) override;
     bool Existe(const std::string& chemin) override;
     bool Supprime(const std::string& chemin) override;
     bool Renomme(const std::string& ancien, const std::string& nouveau) override;
