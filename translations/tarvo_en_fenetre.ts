@@ -426,5 +426,17 @@
         <source>Imprimer à 100 %</source>
         <translation>Print at 100 %</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier PDF « %1 » : %2.</source>
+        <translation>Cannot write the PDF file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier PNG « %1 » : %2.</source>
+        <translation>Cannot write the PNG file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Tarvo - Impression</source>
+        <translation>Tarvo - Printing</translation>
+    </message>
 </context>
 </TS>

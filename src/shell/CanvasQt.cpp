@@ -3,7 +3,7 @@
 #include "pages/commun/Symbole.h"
 
 #include <QImage>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +44,7 @@ CanvasQt::CanvasQt(QImage& image) : appareil_(image), imprimante_(false) {
     image.setDotsPerMeterY(PointsParMetre96);
 }
 
-CanvasQt::CanvasQt(QPrinter& imprimante) : appareil_(imprimante), imprimante_(true) {
+CanvasQt::CanvasQt(QPagedPaintDevice& imprimante) : appareil_(imprimante), imprimante_(true) {
     echec_ = !peintre_.begin(&imprimante);
 }
 

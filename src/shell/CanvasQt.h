@@ -17,7 +17,7 @@
 
 class QImage;
 class QPaintDevice;
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tarvo {
 
@@ -32,13 +32,13 @@ QFont PoliceQt(const Police& police, const QPaintDevice& appareil);
 
 // The page canvas over QPainter: on a QImage (the screen bitmap, a graph image: set to
 // 96 ppp, the resolution the pages are laid out for)
-// or on a QPrinter (paper, in printer pixels). Shapes are drawn without anti-aliasing,
+// or on a printer or a PDF (paper, in printer pixels). Shapes are drawn without anti-aliasing,
 // pixel for pixel as the pages expect; text is anti-aliased and always black.
 class CanvasQt final : public Canvas {
   public:
     explicit CanvasQt(QImage& image);
-    // Begins a document on the printer; `Actif()` is false when that failed.
-    explicit CanvasQt(QPrinter& imprimante);
+    // Begins a document on the printer or PDF; `Actif()` is false when that failed.
+    explicit CanvasQt(QPagedPaintDevice& imprimante);
     ~CanvasQt() override;
     CanvasQt(const CanvasQt&) = delete;
     CanvasQt& operator=(const CanvasQt&) = delete;

@@ -4,6 +4,7 @@
 #include "app/MoyenneEnCours.h"
 #include "app/NouvelleSerie.h"
 #include "document/Document.h"
+#include "document/EchecsEcriture.h"
 #include "pages/analyse/PageAnalyse.h"
 #include "pages/bulletin/PageBulletin.h"
 #include "pages/caracteristiques/PageCaracteristiques.h"
@@ -20,15 +21,16 @@
 #include "shell/CanvasQt.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
+#include "shell/PdfEnMemoire.h"
 
 #include <QGuiApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
 
 #include <map>
 #include <memory>
@@ -46,8 +48,8 @@ constexpr int PointsParPoucePdf = 600;
 constexpr double MargePdfMm = 5;
 
 // The window as a headless drawing leaves it: sizes, places and states recorded, the
-// page bitmap a QImage, the printer a PDF file; the buttons' captions in the language of
-// `systeme`.
+// page bitmap a QImage, the printer a PDF in memory; the buttons' captions in the language
+// of `systeme`.
 class SurfaceSansFenetre final : public Surface {
   public:
     struct EtatControle {
@@ -57,9 +59,9 @@ class SurfaceSansFenetre final : public Surface {
         int HauteurPolice = -13;
     };
 
-    SurfaceSansFenetre(std::string sortiePdf, Systeme& systeme)
+    explicit SurfaceSansFenetre(Systeme& systeme)
         : bitmap_(LargeurBitmap, HauteurBitmap, QImage::Format_RGB32), ecran_(bitmap_),
-          sortiePdf_(std::move(sortiePdf)), systeme_(systeme) {
+          systeme_(systeme) {
         bitmap_.fill(Qt::white);
         controles_[Controle::Fenetre] = {0, 0, LargeurBitmap, LargeurBitmap, true, false, 0};
         // The memo keeps its designed size.
@@ -128,7 +130,7 @@ class SurfaceSansFenetre final : public Surface {
     void FixeMesuresActive(bool active) { mesuresActive_ = active; }
 
     Canvas* DebuteImpression() override {
-        return CommencePdf(PointsParPoucePdf, false,
+        return CommencePdf(PointsParPoucePdf,
                            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(MargePdfMm, MargePdfMm, MargePdfMm, MargePdfMm),
                                        QPageLayout::Millimeter));
@@ -137,17 +139,23 @@ class SurfaceSansFenetre final : public Surface {
 
     // Sheets at their exact size in points, drawn from their corner, at the asked resolution.
     Canvas* DebuteImpressionFormat(const FormatImpression& f) override {
-        return CommencePdf(
-            f.PointsParPouce, true,
-            QPageLayout(QPageSize(QSizeF(f.LargeurMm, f.HauteurMm), QPageSize::Millimeter,
-                                  QString(), QPageSize::ExactMatch),
-                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPageLayout disposition(QPageSize(QSizeF(f.LargeurMm, f.HauteurMm), QPageSize::Millimeter,
+                                          QString(), QPageSize::ExactMatch),
+                                QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                QPageLayout::Millimeter);
+        disposition.setMode(QPageLayout::FullPageMode);
+        return CommencePdf(f.PointsParPouce, disposition);
     }
-    bool NouvelleFeuille() override { return papier_ && imprimante_->newPage(); }
+    bool NouvelleFeuille() override { return papier_ && pdf_->Appareil().newPage(); }
     void FixeReglage(Controle c, const Reglage& r) override { reglages_[c] = r; }
 
     bool Imprime() const { return imprime_; }
     bool EchecImpression() const { return echecImpression_; }
+    // The printed document, its print job ended.
+    QByteArray OctetsPdf() {
+        papier_.reset();
+        return pdf_ ? pdf_->Octets() : QByteArray();
+    }
 
     // The page frame as it shows unscrolled: the visible part of the bitmap, the pictures
     // and the buttons laid on it, clipped to the frame.
@@ -186,16 +194,11 @@ class SurfaceSansFenetre final : public Surface {
         std::unique_ptr<CanvasQt> Canvas_;
     };
 
-    // The PDF printer on the output file, and its canvas; nothing when it cannot begin.
-    Canvas* CommencePdf(int pointsParPouce, bool pleinePage, const QPageLayout& disposition) {
-        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        imprimante_->setOutputFormat(QPrinter::PdfFormat);
-        imprimante_->setOutputFileName(QString::fromStdString(sortiePdf_));
-        imprimante_->setResolution(pointsParPouce);
-        if (pleinePage) imprimante_->setFullPage(true);
-        imprimante_->setPageLayout(disposition);
-        imprimante_->setCreator(QStringLiteral("Tarvo"));
-        papier_ = std::make_unique<CanvasQt>(*imprimante_);
+    // The PDF in memory and its canvas; nothing when it cannot begin.
+    Canvas* CommencePdf(int pointsParPouce, const QPageLayout& disposition) {
+        papier_.reset();
+        pdf_ = std::make_unique<PdfEnMemoire>(disposition, pointsParPouce);
+        papier_ = std::make_unique<CanvasQt>(pdf_->Appareil());
         if (!papier_->Actif()) {
             echecImpression_ = true;
             papier_.reset();
@@ -335,7 +338,6 @@ class SurfaceSansFenetre final : public Surface {
 
     QImage bitmap_;
     CanvasQt ecran_;
-    std::string sortiePdf_;
     Systeme& systeme_;
     std::map<Controle, EtatControle> controles_;
     std::map<Controle, Image> images_;
@@ -343,7 +345,7 @@ class SurfaceSansFenetre final : public Surface {
     std::string note_;
     std::string texteSaisie_;
     int hautFiche_ = 26, largeurFiche_ = LargeurBitmap, hauteurFiche_ = LargeurBitmap;
-    std::unique_ptr<QPrinter> imprimante_;
+    std::unique_ptr<PdfEnMemoire> pdf_;
     std::unique_ptr<CanvasQt> papier_;
     bool noteLectureSeule_ = false;
     bool mesuresActive_ = false;
@@ -354,7 +356,7 @@ class SurfaceSansFenetre final : public Surface {
 ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, FormatRendu format,
                    const std::string& sortie, MoyenneEnCours* moyenne,
                    const EtatPages::ReglagesOmbres& ombres) {
-    SurfaceSansFenetre surface(sortie, systeme);
+    SurfaceSansFenetre surface(systeme);
     MiseEnPage miseEnPage;
     CadresPage cadres;
     bool modeImpression = format == FormatRendu::Pdf;
@@ -387,18 +389,30 @@ ResultatRendu Rend(Document& reel, Systeme& systeme, const std::string& page, Fo
     }
     surface.FixeTexteNote(doc.Note);
 
+    // The file is written whole from memory, or not at all.
+    QByteArray octets;
     if (format == FormatRendu::Pdf) {
         if (!surface.Imprime() || surface.EchecImpression())
             return {false, Remplace(systeme.Traduit("Fenetre",
                                                     "Impossible d'écrire le fichier PDF « %1 »."),
                                     {sortie})};
-        return {true, {}};
+        octets = surface.OctetsPdf();
+    } else {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        if (!surface.Cadre().save(&tampon, "PNG"))
+            return {false, Remplace(systeme.Traduit("Fenetre",
+                                                    "Impossible d'écrire le fichier PNG « %1 »."),
+                                    {sortie})};
     }
-    if (!surface.Cadre().save(QString::fromStdString(sortie), "PNG"))
-        return {false,
-                Remplace(systeme.Traduit("Fenetre", "Impossible d'écrire le fichier PNG « %1 »."),
-                         {sortie})};
-    return {true, {}};
+    const ResultatEcriture ecrit = fichiers.EcritSortie(
+        sortie, std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+    if (ecrit.Reussie()) return {true, {}};
+    const std::string modele =
+        format == FormatRendu::Pdf
+            ? systeme.Traduit("Fenetre", "Impossible d'écrire le fichier PDF « %1 » : %2.")
+            : systeme.Traduit("Fenetre", "Impossible d'écrire le fichier PNG « %1 » : %2.");
+    return {false, Remplace(modele, {sortie, RaisonEchec(ecrit, systeme)})};
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "app/Commandes.h"
 #include "app/Programme.h"
+#include "document/EchecsEcriture.h"
 #include "platform/Systeme.h"
+#include "platform/Traduction.h"
 #include "shell/Icones.h"
 #include "shell/Logo.h"
 
@@ -419,10 +421,17 @@ Canvas* ZonePage::DialogueImpression(const QString& titre) {
         Imprimante.reset();
         return nullptr;
     }
-    Papier = std::make_unique<CanvasQt>(*Imprimante);
+    // Printed to a PDF file: drawn into memory, then written whole by the program.
+    if (Imprimante->outputFormat() == QPrinter::PdfFormat &&
+        !Imprimante->outputFileName().isEmpty()) {
+        FichierPdf = Imprimante->outputFileName().toStdString();
+        Pdf = std::make_unique<PdfEnMemoire>(*Imprimante);
+        Papier = std::make_unique<CanvasQt>(Pdf->Appareil());
+    } else {
+        Papier = std::make_unique<CanvasQt>(*Imprimante);
+    }
     if (!Papier->Actif()) {
-        Papier.reset();
-        Imprimante.reset();
+        TermineImpression();
         return nullptr;
     }
     return Papier.get();
@@ -431,7 +440,27 @@ Canvas* ZonePage::DialogueImpression(const QString& titre) {
 void ZonePage::TermineImpression() {
     if (Papier) Papier->Termine();
     Papier.reset();
+    if (Pdf && Programme_ != nullptr) {
+        Services& services = Programme_->services;
+        const QByteArray& octets = Pdf->Octets();
+        const ResultatEcriture ecrit = services.fichiers.EcritSortie(
+            FichierPdf,
+            std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+        if (!ecrit.Reussie())
+            services.dialogues.Avertissement(
+                Systeme_.Traduit("Fenetre", "Tarvo - Impression"),
+                Remplace(Systeme_.Traduit("Fenetre",
+                                          "Impossible d'écrire le fichier PDF « %1 » : %2."),
+                         {FichierPdf, RaisonEchec(ecrit, Systeme_)}));
+    }
+    Pdf.reset();
+    FichierPdf.clear();
     Imprimante.reset();
+}
+
+bool ZonePage::NouvelleFeuille() {
+    if (!Papier) return false;
+    return Pdf ? Pdf->Appareil().newPage() : Imprimante && Imprimante->newPage();
 }
 
 } // namespace tarvo

@@ -3,6 +3,7 @@
 #include "app/SurfaceProgramme.h"
 #include "app/Vue.h"
 #include "shell/CanvasQt.h"
+#include "shell/PdfEnMemoire.h"
 
 #include <QImage>
 #include <QWidget>
@@ -162,6 +163,9 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     std::map<Controle, Graphe> Graphes;
     std::map<Controle, QWidget*> Controles;
     std::unique_ptr<QPrinter> Imprimante;
+    // A print job sent to a PDF file: the document in memory and the file it goes to.
+    std::unique_ptr<PdfEnMemoire> Pdf;
+    std::string FichierPdf;
     std::unique_ptr<CanvasQt> Papier;
 };
 

@@ -60,8 +60,4 @@ Canvas* ZonePage::DebuteImpressionFormat(const FormatImpression& f) {
         QString::fromStdString(Systeme_.Traduit("Fenetre", "Imprimer à 100 %")));
 }
 
-bool ZonePage::NouvelleFeuille() {
-    return Papier && Imprimante && Imprimante->newPage();
-}
-
 } // namespace tarvo

@@ -137,10 +137,12 @@ TEST_F(Rendu, PagesRefusees) {
     r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Png,
                             "/dossier/absent/p.png");
     EXPECT_FALSE(r.Reussi);
-    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PNG « /dossier/absent/p.png ».");
+    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PNG « /dossier/absent/p.png » : son "
+                         "dossier n'existe pas.");
     r = RendPageSansFenetre(doc, systeme, "caracteristiques", FormatRendu::Pdf,
                             "/dossier/absent/p.pdf");
-    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PDF « /dossier/absent/p.pdf ».");
+    EXPECT_EQ(r.Message, "Impossible d'écrire le fichier PDF « /dossier/absent/p.pdf » : son "
+                         "dossier n'existe pas.");
 }
 
 // The mask: paper only, on a sheet of its exact size in points; a mirror that has none writes

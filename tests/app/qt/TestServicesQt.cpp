@@ -1,11 +1,19 @@
 #include "ApplicationTest.h"
+#include "app/Actions.h"
+#include "app/Programme.h"
 #include "shell/BoiteAPropos.h"
 #include "shell/DialoguesQt.h"
 #include "shell/FenetrePrincipale.h"
 #include "shell/SystemeQt.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTimer>
 
@@ -110,6 +118,44 @@ TEST(BoiteAPropos, TitreTaillesEtTextes) {
         boite->accept();
     });
     fenetre.AfficheAPropos();
+}
+
+// "Imprimer" into a PDF file: the file written whole, or a message naming it and why, and
+// nothing written.
+TEST(ImpressionQt, DansUnFichierPdfEntierOuAvecSaRaison) {
+    ApplicationTest();
+    QTemporaryDir dossier;
+    FenetrePrincipale fenetre;
+    fenetre.Demarre({std::string(TARVO_SOURCE_DIR) + "/examples/miroir-200-f6.bdc"});
+    for (const QString& fichier : {dossier.filePath("page.pdf"), QString("/dev/full")}) {
+        QString avertissement;
+        QuandModal([&fichier, &avertissement](QWidget* modale) {
+            auto* dialogue = qobject_cast<QPrintDialog*>(modale);
+            ASSERT_NE(dialogue, nullptr);
+            dialogue->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialogue->printer()->setOutputFileName(fichier);
+            if (fichier == "/dev/full")
+                QuandModal([&avertissement](QWidget* boite) {
+                    auto* message = qobject_cast<QMessageBox*>(boite);
+                    ASSERT_NE(message, nullptr);
+                    EXPECT_EQ(message->windowTitle(), "Tarvo - Impression");
+                    avertissement = message->text();
+                    message->close();
+                });
+            dialogue->done(QDialog::Accepted);
+        });
+        fenetre.ActionQt(Action::Imprimer1)->trigger();
+        if (fichier == "/dev/full") {
+            EXPECT_EQ(avertissement, "Impossible d'écrire le fichier PDF « /dev/full » : ce n'est "
+                                     "pas un fichier ordinaire.");
+        } else {
+            QFile pdf(fichier);
+            ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+            EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"page.pdf"});
+        }
+    }
+    fenetre.Prog().Etat.Fermeture = true;
 }
 
 } // namespace
