@@ -18,8 +18,11 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +105,13 @@ std::string RefusLangue(tarvo::Systeme& systeme, const std::string& valeur) {
         systeme.Traduit("Commande", "--langue demande fr ou en (et non « %1 »)"), {valeur});
 }
 
+// What a headless command printed, written whole on standard output at its end: a write
+// that fails (a full disk, a closed output) is reported and ends the program with 1.
+int Publie(const std::string& texte, int statut, tarvo::Systeme& systeme) {
+    return tarvo::StatutApresSortie(statut, tarvo::EcritDescripteur(STDOUT_FILENO, texte),
+                                    systeme, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -118,14 +128,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     for (const std::string& a : arguments) {
-        if (a == "--help" || a == "-h") {
-            std::cout << tarvo::UsageCli(systeme);
-            return 0;
-        }
-        if (a == "--version" || a == "-V") {
-            std::cout << "tarvo " << TARVO_VERSION << "\n";
-            return 0;
-        }
+        if (a == "--help" || a == "-h") return Publie(tarvo::UsageCli(systeme), 0, systeme);
+        if (a == "--version" || a == "-V")
+            return Publie(std::string("tarvo ") + TARVO_VERSION + "\n", 0, systeme);
     }
     const tarvo::AnalyseCli analyse = tarvo::AnalyseLigneCommande(arguments, systeme);
     if (!analyse.SansFenetre) {
@@ -164,6 +169,8 @@ int main(int argc, char* argv[]) {
     const auto mode = analyse.Options->ModeCli;
     if (mode == tarvo::OptionsCli::Mode::Pdf || mode == tarvo::OptionsCli::Mode::Png)
         return RendPage(*analyse.Options, traducteur);
-    tarvo::ContexteCli contexte{fichiers, systeme, std::cout, std::cerr};
-    return tarvo::ExecuteCommande(*analyse.Options, contexte);
+    std::ostringstream sortie;
+    tarvo::ContexteCli contexte{fichiers, systeme, sortie, std::cerr};
+    const int statut = tarvo::ExecuteCommande(*analyse.Options, contexte);
+    return Publie(sortie.str(), statut, systeme);
 }

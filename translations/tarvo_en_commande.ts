@@ -204,5 +204,9 @@
         <source>pas d&apos;affichage graphique pour ouvrir la fenêtre ; --pdf et --png dessinent une page sans fenêtre.</source>
         <translation>no graphical display to open the window; --pdf and --png draw a page without a window.</translation>
     </message>
+    <message>
+        <source>impossible d&apos;écrire la sortie standard : %1</source>
+        <translation>cannot write the standard output: %1</translation>
+    </message>
 </context>
 </TS>

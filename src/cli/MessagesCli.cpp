@@ -1,5 +1,6 @@
 #include "cli/MessagesCli.h"
 
+#include "document/EchecsEcriture.h"
 #include "platform/Systeme.h"
 #include "platform/Traduction.h"
 
@@ -18,6 +19,21 @@ void EcritMessages(const std::vector<MessageAffiche>& messages, Systeme& systeme
                        : Remplace(systeme.Traduit("Commande", "%1 : %2"), {titre, m.Texte}))
                << '\n';
     }
+}
+
+std::string EchecSortieStandard(Systeme& systeme, const ResultatEcriture& resultat) {
+    return Remplace(systeme.Traduit("Commande", "impossible d'écrire la sortie standard : %1"),
+                    {RaisonEchec(resultat, systeme)});
+}
+
+int StatutApresSortie(int statut, const ResultatEcriture& resultat, Systeme& systeme,
+                      std::ostream& erreurs) {
+    if (resultat.Reussie()) return statut;
+    // The status a shell reports for a tool that SIGPIPE (13) ended.
+    constexpr int StatutSigpipe = 128 + 13;
+    if (resultat.Cause == CauseEchec::LecteurParti) return StatutSigpipe;
+    erreurs << AvecPrefixe(systeme, EchecSortieStandard(systeme, resultat)) << '\n';
+    return 1;
 }
 
 } // namespace tarvo
