@@ -15,6 +15,22 @@ QColor CouleurQt(Couleur c) {
     return QColor(c.Rouge, c.Vert, c.Bleu);
 }
 
+QPen StyloQt(const Plume& p) {
+    if (p.Style == StylePlume::Invisible) return Qt::NoPen;
+    QPen stylo(CouleurQt(p.Teinte));
+    stylo.setWidth(p.Largeur > 0 ? p.Largeur : 1);
+    stylo.setStyle(p.Style == StylePlume::Pointille ? Qt::DotLine : Qt::SolidLine);
+    // Lines stop short of their end point; shapes keep square corners.
+    stylo.setCapStyle(Qt::FlatCap);
+    stylo.setJoinStyle(Qt::MiterJoin);
+    return stylo;
+}
+
+QBrush BrosseQt(const Brosse& b) {
+    if (b.Style == StyleBrosse::Vide) return Qt::NoBrush;
+    return CouleurQt(b.Teinte);
+}
+
 } // namespace
 
 QFont PoliceQt(const Police& police, const QPaintDevice& appareil) {
@@ -38,7 +54,7 @@ QFont PoliceQt(const Police& police, const QPaintDevice& appareil) {
     return f;
 }
 
-CanvasQt::CanvasQt(QImage& image) : appareil_(image), imprimante_(false) {
+CanvasQt::CanvasQt(QImage& image) : appareil_(image), image_(&image), imprimante_(false) {
     constexpr int PointsParMetre96 = 3780;
     image.setDotsPerMeterX(PointsParMetre96);
     image.setDotsPerMeterY(PointsParMetre96);
@@ -53,7 +69,7 @@ CanvasQt::~CanvasQt() {
 }
 
 void CanvasQt::Termine() {
-    VideLignes();
+    VideLot();
     if (peintre_.isActive()) peintre_.end();
     plumeAppliquee_.reset();
     brosseAppliquee_.reset();
@@ -97,28 +113,14 @@ void CanvasQt::AppliquePlume() {
 
 void CanvasQt::AppliquePlume(const Plume& p) {
     if (plumeAppliquee_ == p) return;
-    if (p.Style == StylePlume::Invisible) {
-        peintre_.setPen(Qt::NoPen);
-    } else {
-        QPen stylo(CouleurQt(p.Teinte));
-        stylo.setWidth(p.Largeur > 0 ? p.Largeur : 1);
-        stylo.setStyle(p.Style == StylePlume::Pointille ? Qt::DotLine : Qt::SolidLine);
-        // Lines stop short of their end point; shapes keep square corners.
-        stylo.setCapStyle(Qt::FlatCap);
-        stylo.setJoinStyle(Qt::MiterJoin);
-        peintre_.setPen(stylo);
-    }
+    peintre_.setPen(StyloQt(p));
     plumeAppliquee_ = p;
 }
 
 void CanvasQt::AppliqueBrosse() {
     if (brosseAppliquee_ == BrosseCourante()) return;
-    const Brosse& b = BrosseCourante();
-    if (b.Style == StyleBrosse::Vide)
-        peintre_.setBrush(Qt::NoBrush);
-    else
-        peintre_.setBrush(CouleurQt(b.Teinte));
-    brosseAppliquee_ = b;
+    peintre_.setBrush(BrosseQt(BrosseCourante()));
+    brosseAppliquee_ = BrosseCourante();
 }
 
 QString CanvasQt::TexteQt(std::string_view texte) const {
@@ -139,7 +141,7 @@ int CanvasQt::PixelsParPouce() {
     return appareil_.logicalDpiY();
 }
 
-const CanvasQt::TexteMisEnPage& CanvasQt::MiseEnPageTexte(std::string_view texte) {
+CanvasQt::TexteMisEnPage& CanvasQt::MiseEnPageTexte(std::string_view texte) {
     const Police& police = PoliceCourante();
     cle_.assign(texte);
     cle_ += '\0';
@@ -170,13 +172,18 @@ int CanvasQt::HauteurTexte(std::string_view) {
 }
 
 void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
-    VideLignes();
+    VideLot();
     QPainter& p = Peintre();
     if (!p.isActive()) return;
-    const TexteMisEnPage& t = MiseEnPageTexte(texte);
+    TexteMisEnPage& t = MiseEnPageTexte(texte);
     if (BrosseCourante().Style == StyleBrosse::Plein)
         p.fillRect(QRect(x, y, t.Largeur, Metriques().height()),
                    CouleurQt(BrosseCourante().Teinte));
+    if (image_ != nullptr && !p.hasClipping()) {
+        if (!t.SurBlanc)
+            t.SurBlanc = FaitTexteSurBlanc(t.Statique, police_, *image_);
+        if (PoseTexteSurBlanc(*t.SurBlanc, *image_, x, y)) return;
+    }
     p.setPen(Qt::black);
     plumeAppliquee_.reset();
     p.drawStaticText(QPoint(x, y), t.Statique);
@@ -185,27 +192,19 @@ void CanvasQt::DessineTexte(int x, int y, std::string_view texte) {
 void CanvasQt::DessineLigne(int x1, int y1, int x2, int y2) {
     QPainter& p = Peintre();
     if (!p.isActive() || PlumeCourante().Style == StylePlume::Invisible) return;
-    if (imprimante_) {
-        AppliquePlume();
-        p.drawLine(x1, y1, x2, y2);
-        return;
-    }
-    // On the screen the lines of one pen go to Qt together, before anything else is drawn:
-    // each is traced on its own as when drawn alone, in the same order.
-    if (!lignes_.empty() && !(plumeLignes_ == PlumeCourante())) VideLignes();
-    if (lignes_.empty()) plumeLignes_ = PlumeCourante();
-    lignes_.emplace_back(x1, y1, x2, y2);
+    // A line of the waiting marks' colour paints only that colour too: they may wait on.
+    const Couleur& c = PlumeCourante().Teinte;
+    if (lot_.Couleur() != qRgb(c.Rouge, c.Vert, c.Bleu)) VideLot();
+    AppliquePlume();
+    p.drawLine(x1, y1, x2, y2);
 }
 
-void CanvasQt::VideLignes() {
-    if (lignes_.empty()) return;
-    AppliquePlume(plumeLignes_);
-    peintre_.drawLines(lignes_.data(), static_cast<int>(lignes_.size()));
-    lignes_.clear();
+void CanvasQt::VideLot() {
+    if (!lot_.Vide()) lot_.Dessine(peintre_, image_);
 }
 
 void CanvasQt::Rectangle(int gauche, int haut, int droite, int bas) {
-    VideLignes();
+    VideLot();
     QPainter& p = Peintre();
     if (!p.isActive() || droite <= gauche || bas <= haut) return;
     AppliquePlume();
@@ -215,7 +214,7 @@ void CanvasQt::Rectangle(int gauche, int haut, int droite, int bas) {
 }
 
 void CanvasQt::RemplitRectangle(int gauche, int haut, int droite, int bas) {
-    VideLignes();
+    VideLot();
     QPainter& p = Peintre();
     if (!p.isActive() || BrosseCourante().Style == StyleBrosse::Vide) return;
     p.fillRect(QRect(gauche, haut, droite - gauche, bas - haut),
@@ -223,15 +222,21 @@ void CanvasQt::RemplitRectangle(int gauche, int haut, int droite, int bas) {
 }
 
 void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
-    VideLignes();
     QPainter& p = Peintre();
     if (!p.isActive() || droite <= gauche || bas <= haut) return;
-    AppliquePlume();
-    AppliqueBrosse();
-    if (const QImage* tampon = TamponEllipse(droite - gauche, bas - haut)) {
-        p.drawImage(gauche, haut, *tampon);
+    if (const TamponEllipse* tampon = Tampon(droite - gauche, bas - haut)) {
+        if (tampon->Couleur) {
+            if (lot_.Couleur() && lot_.Couleur() != tampon->Couleur) VideLot();
+            lot_.AjouteMarque(gauche, haut, *tampon);
+            return;
+        }
+        VideLot();
+        p.drawImage(gauche, haut, tampon->Image);
         return;
     }
+    VideLot();
+    AppliquePlume();
+    AppliqueBrosse();
     p.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
 }
 
@@ -239,7 +244,7 @@ void CanvasQt::Ellipse(int gauche, int haut, int droite, int bas) {
 // on the screen, with a thin solid pen (or none) and a solid brush (or none), Qt traces an
 // ellipse of whole pixels the same wherever it lies, in opaque colours, so the stamp's
 // pixels are those the ellipse would have drawn there.
-const QImage* CanvasQt::TamponEllipse(int largeur, int hauteur) {
+const TamponEllipse* CanvasQt::Tampon(int largeur, int hauteur) {
     constexpr int CoteMax = 32;
     const Plume& plume = PlumeCourante();
     const Brosse& brosse = BrosseCourante();
@@ -248,23 +253,21 @@ const QImage* CanvasQt::TamponEllipse(int largeur, int hauteur) {
          (plume.Style != StylePlume::Plein || plume.Largeur > 1)))
         return nullptr;
     const CleTampon cle{largeur, hauteur, plume, brosse};
+    // A long history lays the same mark thousands of times in a row.
+    if (dernierTampon_ && !(cle < dernierTampon_->first) && !(dernierTampon_->first < cle))
+        return &dernierTampon_->second;
     auto trouve = tampons_.find(cle);
-    if (trouve == tampons_.end()) {
-        QImage tampon(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
-        tampon.fill(Qt::transparent);
-        QPainter peintre(&tampon);
-        peintre.setPen(peintre_.pen());
-        peintre.setBrush(peintre_.brush());
-        peintre.drawEllipse(QRect(0, 0, largeur - 1, hauteur - 1));
-        peintre.end();
-        trouve = tampons_.emplace(cle, std::move(tampon)).first;
-    }
+    if (trouve == tampons_.end())
+        trouve = tampons_
+                     .emplace(cle, FaitTampon(largeur, hauteur, StyloQt(plume), BrosseQt(brosse)))
+                     .first;
+    dernierTampon_ = &*trouve;
     return &trouve->second;
 }
 
 void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int largeur, int hauteur,
                                 const std::uint8_t* gris) {
-    VideLignes();
+    VideLot();
     QPainter& p = Peintre();
     if (!p.isActive() || largeur <= 0 || hauteur <= 0 || gris == nullptr) return;
     const QImage image(gris, largeur, hauteur, largeur, QImage::Format_Grayscale8);
@@ -272,7 +275,7 @@ void CanvasQt::DessineImageGris(int gauche, int haut, int droite, int bas, int l
 }
 
 void CanvasQt::FixePixel(int x, int y, Couleur couleur) {
-    VideLignes();
+    VideLot();
     QPainter& p = Peintre();
     if (!p.isActive()) return;
     p.fillRect(QRect(x, y, 1, 1), CouleurQt(couleur));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/commun/Canvas.h"
+#include "shell/RaccourcisEcran.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -70,14 +71,15 @@ class CanvasQt final : public Canvas {
     void AppliquePlume();
     void AppliquePlume(const Plume& plume);
     void AppliqueBrosse();
-    // The screen's lines waiting for Qt, all of one pen.
-    void VideLignes();
-    std::vector<QLine> lignes_;
-    Plume plumeLignes_;
+    // Draws the screen's lines and marks that wait.
+    void VideLot();
+    LotTraces lot_;
     const QFontMetrics& Metriques();
     QString TexteQt(std::string_view texte) const;
 
     QPaintDevice& appareil_;
+    // The screen's bitmap (nothing on paper).
+    QImage* image_ = nullptr;
     bool imprimante_;
     bool echec_ = false;
     QPainter peintre_;
@@ -93,8 +95,10 @@ class CanvasQt final : public Canvas {
     struct TexteMisEnPage {
         int Largeur = 0;
         QStaticText Statique;
+        // On the screen, the text as Qt draws it on white, made at its first drawing.
+        std::optional<TexteSurBlanc> SurBlanc;
     };
-    const TexteMisEnPage& MiseEnPageTexte(std::string_view texte);
+    TexteMisEnPage& MiseEnPageTexte(std::string_view texte);
     // Stamps of the small ellipses, by size, pen and brush.
     struct CleTampon {
         int Largeur, Hauteur;
@@ -110,8 +114,9 @@ class CanvasQt final : public Canvas {
                             b.Fond.Style);
         }
     };
-    const QImage* TamponEllipse(int largeur, int hauteur);
-    std::map<CleTampon, QImage> tampons_;
+    const TamponEllipse* Tampon(int largeur, int hauteur);
+    std::map<CleTampon, TamponEllipse> tampons_;
+    const std::pair<const CleTampon, TamponEllipse>* dernierTampon_ = nullptr;
     std::unordered_map<std::string, TexteMisEnPage> textes_;
     std::string cle_;
 };

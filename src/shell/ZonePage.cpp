@@ -33,6 +33,8 @@ ImagePage::ImagePage(QWidget* parent, const QImage* image, CanvasQt* canvas)
 }
 
 void ImagePage::Relie(const QImage* image, CanvasQt* canvas) {
+    // The same picture: the page's refresh repaints what shows of it.
+    if (image == Image && canvas == Canvas_) return;
     Image = image;
     Canvas_ = canvas;
     update();
@@ -253,10 +255,18 @@ std::string TitrePage(Systeme& s, const std::string& page) {
 
 } // namespace
 
+QRegion ZonePage::PartieVisible(const QWidget* w) const {
+    QRegion vue(rect());
+    for (const QScrollBar* b : {VerticalBar, HorizontalBar})
+        if (b->isVisibleTo(this)) vue -= b->geometry();
+    return vue.translated(-w->mapTo(this, QPoint(0, 0))) & w->rect();
+}
+
 void ZonePage::RafraichitPage() {
-    Fenetre->update();
+    // Only what shows between the scroll bars: the bars over the page keep their pixels.
+    Fenetre->update(PartieVisible(Fenetre));
     for (auto& [c, g] : Graphes)
-        g.Controle_->update();
+        g.Controle_->update(PartieVisible(g.Controle_));
     if (!Programme_) return;
     Fenetre->setAccessibleName(Texte(TitrePage(Systeme_, Programme_->Etat.PageCourante)));
     Principale_.setWindowModified(Programme_->Doc.Modifie || Programme_->Doc.ModifieBulletin);
@@ -317,7 +327,7 @@ void ZonePage::FixeLargeurControle(Controle controle, int largeur) {
     }
     QWidget* w = Widget(controle);
     w->resize(std::max(largeur, 0), w->height());
-    if (controle == Controle::Fenetre) Fenetre->update();
+    if (controle == Controle::Fenetre) Fenetre->update(PartieVisible(Fenetre));
 }
 
 void ZonePage::FixeHauteurControle(Controle controle, int hauteur) {
@@ -327,7 +337,7 @@ void ZonePage::FixeHauteurControle(Controle controle, int hauteur) {
     }
     QWidget* w = Widget(controle);
     w->resize(w->width(), std::max(hauteur, 0));
-    if (controle == Controle::Fenetre) Fenetre->update();
+    if (controle == Controle::Fenetre) Fenetre->update(PartieVisible(Fenetre));
 }
 
 void ZonePage::AfficheControle(Controle controle, bool visible) {

@@ -154,6 +154,10 @@ class ZonePage final : public QWidget, public SurfaceProgramme, public Geometrie
     // A shape button turned on, by a click or by the page.
     void ChoisitForme(bool parabolique);
 
+    // The part of a widget of the page that shows between the scroll bars, in its own
+    // coordinates.
+    QRegion PartieVisible(const QWidget* w) const;
+
     QMainWindow& Principale_;
     Systeme& Systeme_;
     Programme* Programme_ = nullptr;

@@ -3,8 +3,12 @@
 #include "shell/CanvasQt.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
+#include <QStaticText>
 #include <QTemporaryDir>
+
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +149,74 @@ TEST_F(CanvasImage, TexteSurLeFondDeLaBrosse) {
     canvas.FixeStyleBrosse(StyleBrosse::Vide);
     canvas.EcritTexte(150, 40, "i");
     EXPECT_EQ(Pixel(150, 40), QColor(Qt::white));
+}
+
+// The screen's shortcuts (lines and marks of one colour drawn together, texts laid from an
+// image of themselves) give Qt's own pixels: a long random drawing, made by the canvas and by
+// a painter that draws each primitive at once as Qt does.
+TEST(CanvasEcran, LesRaccourcisDonnentLesPixelsDeQt) {
+    test::ApplicationQt();
+    QImage dessinee(300, 200, QImage::Format_RGB32), attendue(300, 200, QImage::Format_RGB32);
+    dessinee.fill(Qt::white);
+    attendue.fill(Qt::white);
+    CanvasQt canvas(dessinee);
+    QPainter peintre(&attendue);
+    std::mt19937 alea(7);
+    auto tire = [&alea](int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea); };
+    const Couleur couleurs[] = {Noir, Couleur{200, 0, 0}, Argent};
+    const char* textes[] = {"ε", "12/03/2024", "λ/8", "Série 3", "-0,012"};
+    for (int i = 0; i < 3000; ++i) {
+        const Couleur teinte = couleurs[tire(2) * tire(3)];
+        const Plume plume{teinte, tire(5) == 0 ? StylePlume::Pointille : StylePlume::Plein,
+                          1 + tire(4) / 3};
+        const Brosse brosse{tire(4) == 0 ? Blanc : teinte,
+                            tire(3) == 0 ? StyleBrosse::Vide : StyleBrosse::Plein};
+        canvas.FixePlume(plume);
+        canvas.FixeBrosse(brosse);
+        const QColor qt(teinte.Rouge, teinte.Vert, teinte.Bleu);
+        QPen stylo(qt, plume.Largeur, plume.Style == StylePlume::Pointille ? Qt::DotLine
+                                                                             : Qt::SolidLine,
+                   Qt::FlatCap, Qt::MiterJoin);
+        peintre.setPen(stylo);
+        peintre.setBrush(brosse.Style == StyleBrosse::Vide
+                             ? QBrush(Qt::NoBrush)
+                             : QBrush(QColor(brosse.Teinte.Rouge, brosse.Teinte.Vert,
+                                             brosse.Teinte.Bleu)));
+        const int x = tire(300), y = tire(200), cote = 3 + tire(8);
+        switch (tire(10)) {
+        case 0: {
+            const Police police{"Arial", -(9 + tire(6)), tire(2) == 0};
+            const char* texte = textes[tire(5)];
+            canvas.FixePolice(police);
+            peintre.setFont(PoliceQt(police, attendue));
+            // On the cell's fill, or on what lies there.
+            if (brosse.Style == StyleBrosse::Plein)
+                peintre.fillRect(QRect(x, y, canvas.LargeurTexte(texte), canvas.HauteurTexte(texte)),
+                                 peintre.brush().color());
+            canvas.EcritTexte(x, y, texte);
+            peintre.setPen(Qt::black);
+            QStaticText statique(QString::fromUtf8(texte));
+            statique.prepare(QTransform(), peintre.font());
+            peintre.drawStaticText(QPoint(x, y), statique);
+            break;
+        }
+        case 1:
+        case 2:
+        case 3:
+            canvas.Ellipse(x, y, x + cote, y + cote);
+            peintre.drawEllipse(QRect(x, y, cote - 1, cote - 1));
+            break;
+        default: {
+            const int x2 = x + tire(41) - 20, y2 = y + tire(41) - 20;
+            canvas.DeplaceVers(x, y);
+            canvas.TraceVers(x2, y2);
+            peintre.drawLine(x, y, x2, y2);
+        }
+        }
+    }
+    canvas.Termine();
+    peintre.end();
+    EXPECT_EQ(dessinee, attendue);
 }
 
 TEST(CanvasImprimante, TaillesEnPoints) {
