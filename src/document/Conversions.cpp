@@ -56,23 +56,27 @@ constexpr double PuissancesDeDix[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e
 // separator, 15 digits at most. Nothing for any other form, which the general conversion
 // takes.
 std::optional<double> NombreCourt(std::string_view texte) {
-    const bool negatif = !texte.empty() && texte.front() == '-';
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    const bool negatif = p != fin && *p == '-';
+    if (negatif) ++p;
+    const char* const debut = p;
+    const char* separateur = nullptr;
+    // Beyond 19 digits the integer wraps; such a number has too many digits anyway.
     std::uint64_t entier = 0;
-    int chiffres = 0, decimales = 0;
-    bool separateur = false;
-    for (std::size_t i = negatif ? 1 : 0; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (EstChiffre(c)) {
-            if (++chiffres > ChiffresExacts) return std::nullopt;
-            entier = entier * 10 + static_cast<std::uint64_t>(c - '0');
-            if (separateur) ++decimales;
-        } else if ((c == '.' || c == ',') && !separateur) {
-            separateur = true;
+    for (; p != fin; ++p) {
+        const auto chiffre = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0');
+        if (chiffre < 10) {
+            entier = entier * 10 + chiffre;
+        } else if ((*p == '.' || *p == ',') && separateur == nullptr) {
+            separateur = p;
         } else {
             return std::nullopt;
         }
     }
-    if (chiffres == 0) return std::nullopt;
+    const auto chiffres = (fin - debut) - (separateur != nullptr ? 1 : 0);
+    if (chiffres == 0 || chiffres > ChiffresExacts) return std::nullopt;
+    const auto decimales = separateur != nullptr ? fin - separateur - 1 : 0;
     const double valeur = static_cast<double>(entier) / PuissancesDeDix[decimales];
     return negatif ? -valeur : valeur;
 }
