@@ -132,7 +132,8 @@ void DessineGrapheEcarts(Canvas& c, const RectangleGraphe& zone,
     // Dates when every reduced series has its own day; numbers otherwise.
     std::vector<double> jours;
     for (const ResumeSerie* r : reduites) jours.push_back(std::floor(r->Date));
-    std::sort(jours.begin(), jours.end());
+    // Series come in the order of their dates: sorted already, unless the user dated one back.
+    if (!std::is_sorted(jours.begin(), jours.end())) std::sort(jours.begin(), jours.end());
     const bool parDate = jours.size() > 1 && std::adjacent_find(jours.begin(), jours.end()) == jours.end();
     auto abscisse = [&](const ResumeSerie* r) {
         return parDate ? r->Date : static_cast<double>(r->Numero);
