@@ -21,6 +21,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -28,12 +29,17 @@
 namespace tarvo {
 namespace {
 
+// Ended before the exit frees the statics its own end still uses, as a program's own is.
 QApplication& Application() {
     static int argc = 1;
     static char nom[] = "bench_fenetre";
     static char* argv[] = {nom, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = [] {
+        auto* a = new QApplication(argc, argv);
+        std::atexit([] { delete QApplication::instance(); });
+        return a;
+    }();
+    return *application;
 }
 
 // The settings the window reads and writes stay in a folder of the benchmark's.
