@@ -3,6 +3,8 @@
 #include "document/Document.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -28,7 +30,27 @@ std::size_t LongueurDernierCaractere(std::string_view texte) {
 std::optional<double> ConvertitChiffres(std::string_view texte) {
     double valeur = 0;
     const char* fin = texte.data() + texte.size();
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     const auto r = std::from_chars(texte.data(), fin, valeur, std::chars_format::general);
+#else
+    // A library without the floating-point from_chars: strtod, as exactly rounded, on the same
+    // texts (digits, sign, point, exponent; the callers let nothing else through), with its
+    // range errors told as from_chars tells them.
+    struct {
+        const char* ptr;
+        std::errc ec;
+    } r{texte.data(), std::errc()};
+    {
+        const std::string copie(texte);
+        char* arret = nullptr;
+        errno = 0;
+        valeur = std::strtod(copie.c_str(), &arret);
+        r.ptr = texte.data() + (arret - copie.c_str());
+        if (r.ptr == texte.data()) r.ec = std::errc::invalid_argument;
+        else if (errno == ERANGE || (valeur != 0 && std::fabs(valeur) < DBL_MIN))
+            r.ec = std::errc::result_out_of_range;
+    }
+#endif
     if (r.ptr != fin) return std::nullopt;
     if (r.ec == std::errc::result_out_of_range) {
         // Out of range: an overflow when a non-zero digit stands before the point or the
