@@ -3,16 +3,19 @@
 
 # The one list of Debian packages the project needs to build, test and run.
 # dpkg-dev makes the Debian package; the desktop's own tools check the installed tree.
+# emscripten builds the web page, fontconfig finds the desktop's fonts for it, and chromium
+# with its driver and Selenium run the page in its tests.
 PAQUETS := cmake make g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
            libbenchmark-dev fonts-liberation dpkg-dev desktop-file-utils appstream \
-           shared-mime-info libxml2-utils qt6-tools-dev qt6-l10n-tools
+           shared-mime-info libxml2-utils qt6-tools-dev qt6-l10n-tools \
+           emscripten fontconfig python3 chromium chromium-driver python3-selenium
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CONFIG := cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON
 CONFIG_SANITISE := cmake -S . -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_WERROR=ON \
                    -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 
-.PHONY: all deps build build-asan run test test-asan bench images fuzz paquet clean
+.PHONY: all deps build build-asan run test test-asan bench images fuzz paquet web web-serve clean
 
 all: build
 
@@ -83,5 +86,21 @@ paquet: deps
 	cd build-paquet && cpack -G DEB
 	@ls build-paquet/tarvo_*.deb
 
+# The program in a web page: the Qt-free core and the web shell built into WebAssembly by
+# Debian's emscripten, then the site laid out in build-web/site with the desktop's own
+# pictures (drawn by the desktop build), fonts, help and catalogue. Emscripten needs Debian's
+# acorn, which only Debian's node finds by itself.
+NODE_WEB := NODE_PATH=/usr/share/nodejs
+web: deps build
+	$(NODE_WEB) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release
+	$(NODE_WEB) cmake --build build-web -j $(JOBS)
+	./tools/web/assemble.sh build/tools/web/tarvo_images_web build-web
+
+# The site served to this machine alone, for a browser here.
+PORT_WEB ?= 8080
+web-serve: web
+	@echo "Tarvo dans le navigateur : http://127.0.0.1:$(PORT_WEB)/"
+	/usr/bin/python3 -m http.server $(PORT_WEB) --bind 127.0.0.1 --directory build-web/site
+
 clean:
-	rm -rf build build-asan build-fuzz build-paquet
+	rm -rf build build-asan build-fuzz build-paquet build-web
