@@ -30,8 +30,10 @@ let montreImpression = false;
 
 // ---- the events, one at a time ----
 let file = Promise.resolve();
+let enCours = 0;
 function enchaine(travail) {
-  const suite = file.then(travail).catch((e) => console.error(e));
+  ++enCours;
+  const suite = file.then(travail).catch((e) => console.error(e)).finally(() => { --enCours; });
   file = suite;
   return suite;
 }
@@ -717,4 +719,5 @@ async function allerA(page_, serie) {
 if ('serviceWorker' in navigator && location.protocol !== 'file:')
   navigator.serviceWorker.register('sw.js').catch(() => {});
 demarre();
-window.tarvo = {front, evenement, action, texteDuProgramme, appel: () => page, module: () => M};
+// For the tests: the events waiting, the program's module.
+window.tarvo = {front, evenement, action, texteDuProgramme, enCours: () => enCours, module: () => M};
