@@ -296,6 +296,12 @@ EMSCRIPTEN_KEEPALIVE void tarvo_fond(void* page, int jeton) {
     p.Evenement([&p, jeton](Programme&) { p.Calculs().Execute(jeton); });
 }
 
+// The document's file name (empty for a new one): a document brought by the user is kept in
+// the storage once it is the program's.
+EMSCRIPTEN_KEEPALIVE char* tarvo_nom_document(void* page) {
+    return Copie(P(page).Prog().Doc.NomFichier);
+}
+
 // 1 while the document has changes to save: the page asks before it is left.
 EMSCRIPTEN_KEEPALIVE int tarvo_modifie(void* page) {
     const Document& d = P(page).Prog().Doc;
