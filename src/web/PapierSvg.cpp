@@ -83,23 +83,41 @@ std::string Bmp(int largeur, int hauteur, const std::uint8_t* gris) {
     return b;
 }
 
+// Liberation Sans's ascender in its units per em: the baseline of a text placed by its top,
+// to the 1/64 pixel a printer's font engine gives it, as the desktop's PDF has it.
+constexpr double Ascendant = 1854.0 / 2048.0;
+
+double Ligne(int pixels) {
+    return std::ceil(Ascendant * pixels * 64) / 64;
+}
+
+// A PDF printer counts the sheet and its margin in whole points, then in its own pixels: the
+// printable part is then the desktop's to the pixel (A4 at 600 dpi with 5 mm: 4724 x 6783
+// from 117, not 4725 x 6780 from 118), and so are the pages laid out from its size.
+int PixelsEnPoints(double mm, int ppp) {
+    const double points = static_cast<double>(std::lround(mm / 25.4 * 72));
+    return static_cast<int>(std::lround(points * ppp / 72));
+}
+
 } // namespace
 
 PapierSvg::PapierSvg(const FormatImpression& format, double margeMm)
-    : format_(format),
-      marge_(static_cast<int>(std::lround(margeMm / 25.4 * format.PointsParPouce))),
-      largeur_(static_cast<int>(std::lround(format.LargeurMm / 25.4 * format.PointsParPouce)) -
-               2 * marge_),
-      hauteur_(static_cast<int>(std::lround(format.HauteurMm / 25.4 * format.PointsParPouce)) -
-               2 * marge_) {}
+    : format_(format), marge_(PixelsEnPoints(margeMm, format.PointsParPouce)),
+      largeur_(PixelsEnPoints(format.LargeurMm, format.PointsParPouce) - 2 * marge_),
+      hauteur_(PixelsEnPoints(format.HauteurMm, format.PointsParPouce) - 2 * marge_) {}
 
 void PapierSvg::NouvelleFeuille() {
-    char entete[256];
-    const int l = largeur_ + 2 * marge_, h = hauteur_ + 2 * marge_;
+    // The view box is the sheet itself in printer pixels, fractions kept, so that a pixel is
+    // exactly 1/ppp inch on the sheet the browser prints at 100 %; text in its unhinted
+    // advances, as the desktop's PDF places it.
+    const double ppp = format_.PointsParPouce;
+    char entete[320];
     std::snprintf(entete, sizeof entete,
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%gmm\" height=\"%gmm\" "
-                  "viewBox=\"0 0 %d %d\"><g transform=\"translate(%d %d)\">",
-                  format_.LargeurMm, format_.HauteurMm, l, h, marge_, marge_);
+                  "viewBox=\"0 0 %.3f %.3f\" text-rendering=\"geometricPrecision\">"
+                  "<g transform=\"translate(%d %d)\">",
+                  format_.LargeurMm, format_.HauteurMm, format_.LargeurMm / 25.4 * ppp,
+                  format_.HauteurMm / 25.4 * ppp, marge_, marge_);
     feuilles_ += entete + feuille_ + "</g></svg>\n";
     feuille_.clear();
 }
@@ -157,8 +175,9 @@ void PapierSvg::DessineTexte(int x, int y, std::string_view texte) {
               "\" fill=\"" + Couleur6(b.Teinte) + "\"/>");
     const std::string affiche =
         police.Nom == PoliceSymbol ? TexteSymbole(texte) : std::string(texte);
-    Forme("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y + m.Ascendante) +
-          "\" font-family=\"TarvoSans\" font-size=\"" + std::to_string(m.Pixels) + "\"" +
+    char position[64];
+    std::snprintf(position, sizeof position, "<text x=\"%d\" y=\"%.4f\"", x, y + Ligne(m.Pixels));
+    Forme(position + (" font-family=\"TarvoSans\" font-size=\"" + std::to_string(m.Pixels) + "\"") +
           (police.Gras ? " font-weight=\"bold\"" : "") +
           " xml:space=\"preserve\" fill=\"#000000\">" + Echappe(affiche) + "</text>");
 }
@@ -173,8 +192,10 @@ void PapierSvg::DessineLigne(int x1, int y1, int x2, int y2) {
 void PapierSvg::Rectangle(int gauche, int haut, int droite, int bas) {
     if (droite <= gauche || bas <= haut) return;
     char t[160];
-    std::snprintf(t, sizeof t, "<rect x=\"%g\" y=\"%g\" width=\"%d\" height=\"%d\"", gauche + 0.5,
-                  haut + 0.5, droite - gauche - 1, bas - haut - 1);
+    // The desktop's outline: its edges' centres on left and right - 1, top and bottom - 1,
+    // as a printer draws it (not half a pixel in, as on a screen).
+    std::snprintf(t, sizeof t, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\"", gauche, haut,
+                  droite - gauche - 1, bas - haut - 1);
     Forme(t + Fond() + Trait() + "/>");
 }
 
