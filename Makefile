@@ -8,7 +8,8 @@
 PAQUETS := cmake make g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
            libbenchmark-dev fonts-liberation dpkg-dev desktop-file-utils appstream \
            shared-mime-info libxml2-utils qt6-tools-dev qt6-l10n-tools \
-           emscripten fontconfig python3 chromium chromium-driver python3-selenium
+           emscripten fontconfig python3 chromium chromium-driver python3-selenium \
+           poppler-utils python3-numpy
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CONFIG := cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON

@@ -128,6 +128,138 @@ class Saisie(Navigation):
         self.assertEqual(base64.b64decode(octets), attendu)
 
 
+# ---- Printing: the page's sheets as Chrome prints them, against the desktop's --pdf ----
+import re  # noqa: E402
+
+import numpy  # noqa: E402
+
+# "Nearly the same sheet": both PDFs rasterized by pdftoppm at 600 dpi, averaged by 4 x 4 into
+# the greys of 150 dpi (the engines place glyphs and dots a few 1/600 in apart: averaged out). A
+# pixel differs when none within one pixel around it in the other sheet is within 64 levels; at
+# most 0.5 % of the inked pixels may differ, and the ink of the sheet must agree within 1 % (a pen
+# too thin or not dotted, a missing picture, a sheet scaled change these by 2 % to 95 %).
+PAPIER_BORNE, ENCRE_BORNE = 0.005, 0.01
+A4, A3 = (595, 842), (842, 1191)
+# Each example's mask: the mirror's diameter and its sheets (README: "The test-stand aids").
+MASQUES = {'ancien-v1': (150, [A4]), 'miroir-200-f6': (200, [A3]), 'kestran': (250, [A3]),
+           'miroir-300-f5-trou': (300, [A4] * 5)}
+
+
+def feuilles_pdf(pdf, dpi=600):
+    """The sheets of a PDF as grey pictures, one row per line, 0 black."""
+    brut = subprocess.run(['pdftoppm', '-r', str(dpi), '-gray', pdf], check=True, capture_output=True).stdout
+    feuilles = []
+    while brut:
+        entete = re.match(rb'P5\s+(\d+)\s+(\d+)\s+\d+\s', brut)
+        l, h = int(entete[1]), int(entete[2])
+        feuilles.append(numpy.frombuffer(brut, numpy.uint8, l * h, entete.end()).reshape(h, l))
+        brut = brut[entete.end() + l * h:]
+    return feuilles
+
+
+def tailles_pdf(pdf):
+    sortie = subprocess.run(['pdfinfo', '-f', '1', '-l', '99', pdf], check=True, capture_output=True, text=True).stdout
+    return [(float(l), float(h)) for l, h in re.findall(r'Page +\d+ size: +([\d.]+) x ([\d.]+)', sortie)]
+
+
+def ecarts(a, b):
+    """The share of the inked pixels that differ, and of ink that b adds to a."""
+    h, l = min(a.shape[0], b.shape[0]) // 4 * 4, min(a.shape[1], b.shape[1]) // 4 * 4
+    a, b = (x[:h, :l].reshape(h // 4, 4, l // 4, 4).mean((1, 3)) for x in (a, b))
+    autour = [(slice(1 + dy, h // 4 + 1 + dy), slice(1 + dx, l // 4 + 1 + dx)) for dy in (-1, 0, 1) for dx in (-1, 0, 1)]
+    pa, pb = numpy.pad(a, 1, mode='edge'), numpy.pad(b, 1, mode='edge')
+    proche = numpy.logical_and.reduce([numpy.any([abs(x - p[s]) <= SEUIL for s in autour], 0) for x, p in ((a, pb), (b, pa))])
+    encre = (a < 192) | (b < 192)
+    return (~proche).sum() / encre.sum(), (a - b).sum() / (255 - a).sum()
+
+
+def traits(ligne, pas):
+    """The centres of the black runs along a row or column of a sheet, in mm."""
+    noir = numpy.flatnonzero(numpy.diff(numpy.r_[0, ligne < 128, 0].astype(int)))
+    return [(d + f - 1) / 2 * pas for d, f in zip(noir[::2], noir[1::2])]
+
+
+class Impression(Navigation):
+    def pdf(self, n, chemin):
+        """The sheets the page shows instead of the print dialog, printed by Chrome at the sizes
+        their @page asks: the sizes of its PDF's pages."""
+        n.calme()
+        n.attend("return document.querySelector('#impression.prete') !== null")
+        with open(chemin, 'wb') as f:
+            f.write(base64.b64decode(n.d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data']))
+        return tailles_pdf(chemin)
+
+    def imprime(self, n, exemple, page, chemin):
+        """The page printed as the user prints it: Ctrl+I, the mask by its link."""
+        n.ouvre(self.site.adresse(f'index.html?doc=exemples/{exemple}.bdc&page={page}&langue=fr&impression=montre'))
+        if page != 'masque':
+            n.js("document.dispatchEvent(new KeyboardEvent('keydown', {key: 'i', ctrlKey: true}));")
+        return self.pdf(n, chemin)
+
+    def assertMemesFeuilles(self, tailles, attendues):
+        self.assertEqual(len(tailles), len(attendues))
+        for t, u in zip(tailles, attendues):
+            self.assertTrue(abs(t[0] - u[0]) <= 1 and abs(t[1] - u[1]) <= 1, (t, u))
+
+    def test_chaque_page_imprimee_comme_le_pdf_du_bureau(self):
+        n = self.navigateur()
+        with tempfile.TemporaryDirectory() as dossier:
+            web, bureau = os.path.join(dossier, 'web.pdf'), os.path.join(dossier, 'bureau.pdf')
+            for exemple in EXEMPLES:
+                for page in PAGES + ['masque']:
+                    with self.subTest(exemple=exemple, page=page):
+                        subprocess.run([BUREAU, '--pdf', bureau, '--page', page, os.path.join(SOURCES, 'examples', exemple + '.bdc')],
+                                       check=True, env=dict(os.environ, QT_QPA_PLATFORM='offscreen', LC_ALL='fr_FR.UTF-8'))
+                        self.assertMemesFeuilles(self.imprime(n, exemple, page, web), tailles_pdf(bureau))
+                        for k, (a, b) in enumerate(zip(feuilles_pdf(bureau), feuilles_pdf(web))):
+                            differents, encre = ecarts(a, b)
+                            self.assertLessEqual(differents, PAPIER_BORNE, f'feuille {k + 1}')
+                            self.assertLessEqual(abs(encre), ENCRE_BORNE, f'feuille {k + 1}')
+
+    def test_le_masque_a_taille_reelle(self):
+        n = self.navigateur()
+        mm = 25.4 / 600
+        with tempfile.TemporaryDirectory() as dossier:
+            chemin = os.path.join(dossier, 'masque.pdf')
+            for exemple, (diametre, format_) in MASQUES.items():
+                with self.subTest(exemple=exemple):
+                    self.assertMemesFeuilles(self.imprime(n, exemple, 'masque', chemin), format_)
+                    f = feuilles_pdf(chemin)[0]
+                    h, l = f.shape[0] * mm, f.shape[1] * mm
+                    # The scales' tops 27 mm above the foot: the ticks 0, 50, 100 and the square's
+                    # sides cross the row 2 mm below.
+                    rangee = traits(f[round((h - 25) / mm)], mm)
+                    colonne = [y for y in traits(f[:, round((l - 15) / mm)], mm) if h - 28 < y < h - 16]
+                    self.assertAlmostEqual(rangee[2] - rangee[0], 100, delta=0.3)
+                    self.assertAlmostEqual(rangee[-1] - rangee[-2], 10, delta=0.3)
+                    self.assertAlmostEqual(colonne[1] - colonne[0], 10, delta=0.3)
+                    if len(format_) == 1:
+                        # The cut-out circle, centred on the sheet: the outermost runs across it.
+                        decoupe = 2 * (diametre / 2 + max(5, diametre / 40))
+                        rangee = traits(f[f.shape[0] // 2], mm)
+                        colonne = [y for y in traits(f[:, f.shape[1] // 2], mm) if 30 < y < h - 30]
+                        self.assertAlmostEqual(rangee[-1] - rangee[0], decoupe, delta=0.3)
+                        self.assertAlmostEqual(colonne[-1] - colonne[0], decoupe, delta=0.3)
+
+    def test_chaque_travail_a_son_papier(self):
+        n = self.navigateur()
+        with tempfile.TemporaryDirectory() as dossier:
+            chemin = os.path.join(dossier, 'travail.pdf')
+            self.assertMemesFeuilles(self.imprime(n, 'kestran', 'bulletin', chemin), [A4])
+            noms = n.js('return JSON.parse(window.tarvo.texteDuProgramme("tarvo_description")).actions.map(a => a.nom);')
+            for travail, attendu in [('MasqueCouder', [A3]), ('Imprimer1', [A4]), ('MasqueCouder', [A3])]:
+                n.js('window.tarvo.action(arguments[0]);', noms.index(travail))
+                self.assertMemesFeuilles(self.pdf(n, chemin), attendu)
+        # Printed for real: after the dialog, neither the sheets nor their paper stay.
+        n.ouvre(self.site.adresse('index.html?doc=exemples/kestran.bdc&page=bulletin&langue=fr'))
+        n.js("document.dispatchEvent(new KeyboardEvent('keydown', {key: 'i', ctrlKey: true}));")
+        n.calme()
+        n.attend("return document.querySelector('#impression.prete svg') !== null")
+        n.js("window.dispatchEvent(new Event('afterprint'));")
+        self.assertEqual(n.js("return [document.querySelectorAll('#impression svg').length,"
+                              "document.getElementById('style-impression')]"), [0, None])
+
+
 def principal():
     global BUREAU, SITE
     if len(sys.argv) < 3:
