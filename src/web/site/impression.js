@@ -51,6 +51,8 @@ export async function imprime(feuilles, largeurMm, hauteurMm, montrer) {
   if (montrer || toujoursMontrer) {
     $('application').style.display = 'none';
     zone.style.display = 'block';
+    // The window's page does not scroll; the sheets, an A3 or tiles, do.
+    for (const e of [document.documentElement, document.body]) Object.assign(e.style, {overflow: 'auto', height: 'auto'});
     return;
   }
   window.addEventListener('afterprint', oublie, {once: true});
