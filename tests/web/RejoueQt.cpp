@@ -2,11 +2,12 @@
 // script's keys, commands and clicks as a user gives them; every question is answered with
 // its default button, the save dialog with the script's name. The browser test plays the
 // same script in the web page and compares the two documents saved.
-//   tarvo_rejoue SCRIPT DOSSIER
-// Script lines: "action NOM" (an action's name), "tape TEXTE" (characters typed in the
+//   tarvo_rejoue SCRIPT DOSSIER [DOCUMENT]
+// starts the window on DOCUMENT when given, and writes every message box it answers on
+// standard output ("TITLE|TEXT" a line). Script lines: "action NOM" (an action's name), "tape TEXTE" (characters typed in the
 // focused control; \r is Enter), "touche NOM" (PageUp, PageDown, Up, Down, Left, Right,
 // Ctrl+D, Ctrl+L), "clic X Y" (page pixels), "nom FICHIER" (the name the next save dialog
-// gets, in DOSSIER).
+// gets, in DOSSIER), "ouvre CHEMIN" (the Open command, its dialog answered with CHEMIN).
 
 #include "app/Actions.h"
 #include "app/Programme.h"
@@ -29,6 +30,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,10 +49,13 @@ void RepondAuxDialogues(const QString& dossier, const QString* nom) {
         QWidget* modale = QApplication::activeModalWidget();
         if (modale == nullptr) return;
         if (auto* boite = qobject_cast<QMessageBox*>(modale)) {
+            std::printf("%s|%s\n", boite->windowTitle().toUtf8().constData(),
+                        boite->text().toUtf8().constData());
+            std::fflush(stdout);
             if (boite->defaultButton()) boite->defaultButton()->click();
             else boite->close();
         } else if (auto* fichier = qobject_cast<QFileDialog*>(modale)) {
-            fichier->selectFile(dossier + "/" + *nom);
+            fichier->selectFile(nom->startsWith('/') ? *nom : dossier + "/" + *nom);
             QMetaObject::invokeMethod(fichier, "accept", Qt::QueuedConnection);
         }
     });
@@ -60,8 +65,8 @@ void RepondAuxDialogues(const QString& dossier, const QString* nom) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage : tarvo_rejoue SCRIPT DOSSIER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage : tarvo_rejoue SCRIPT DOSSIER [DOCUMENT]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -72,7 +77,7 @@ int main(int argc, char** argv) {
     int code = 0;
     {
         tarvo::FenetrePrincipale fenetre;
-        fenetre.Demarre({});
+        fenetre.Demarre(argc == 4 ? std::vector<std::string>{argv[3]} : std::vector<std::string>{});
         fenetre.show();
         QApplication::processEvents();
         std::ifstream script(argv[1]);
@@ -85,6 +90,9 @@ int main(int argc, char** argv) {
                 fenetre.ActionQt(ActionNommee(reste))->trigger();
             } else if (verbe == "nom") {
                 nom = QString::fromStdString(reste);
+            } else if (verbe == "ouvre") {
+                nom = QString::fromStdString(reste);
+                fenetre.ActionQt(tarvo::Action::FileOpen1)->trigger();
             } else if (verbe == "tape") {
                 // Into the editor, clicked first when it has not the focus, as a user types
                 // into the box shown (the browser's driver focuses it alike).

@@ -13,7 +13,9 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 
 class Site:
@@ -98,8 +100,10 @@ class Navigateur:
         return self.js("const b = document.querySelector('#boites .fond .texte');"
                        "return b ? b.textContent : null;")
 
-    def repond(self, touche='Enter'):
-        self.js(f"document.dispatchEvent(new KeyboardEvent('keydown', {{key: '{touche}'}}));")
+    def repond(self, touche=Keys.ENTER):
+        """A key pressed as the user presses it, on what has the focus (the box's default
+        button, or its field)."""
+        ActionChains(self.d).send_keys(touche).perform()
 
     def saisie(self):
         return self.d.find_element(By.ID, 'saisie')

@@ -10,6 +10,7 @@ documents."""
 import base64
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -69,7 +70,7 @@ def joue(n, script):
             champ = n.js("return document.querySelector('#boites .fond input[type=text]') !== null;")
             if champ:
                 n.js("document.querySelector('#boites .fond input[type=text]').value = arguments[0];", nom)
-            n.repond('Enter')
+            n.repond()
             n.calme()
 
 
@@ -126,6 +127,104 @@ class Saisie(Navigation):
                             '.then(o => fin(o ? btoa(String.fromCharCode(...o)) : null));')
         self.assertIsNotNone(octets, 'rien d\'enregistré')
         self.assertEqual(base64.b64decode(octets), attendu)
+
+
+def rejoue(script, dossier, document=None):
+    """The desktop window replaying a script; the message boxes it answered."""
+    arguments = [os.path.join(os.path.dirname(BUREAU), 'tests', 'web', 'tarvo_rejoue'), script, dossier]
+    if document:
+        arguments.append(document)
+    sortie = subprocess.run(arguments, check=True, capture_output=True, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM='offscreen', LC_ALL='fr_FR.UTF-8',
+                                     XDG_CONFIG_HOME=dossier))
+    return sortie.stdout.splitlines()
+
+
+def boites_vues(n):
+    """The boxes the page showed since it started, answered with their default button."""
+    vues = []
+    while True:
+        n.calme()
+        texte = n.js("const b = document.querySelector('#boites .fond');"
+                     "return b ? b.querySelector('.titre').textContent + '|' + b.querySelector('.texte').textContent : null;")
+        if texte is None:
+            return vues
+        vues.append(texte)
+        n.repond()
+
+
+class Reprise(Navigation):
+    def test_un_document_modifie_survit_a_un_onglet_tue(self):
+        profil = tempfile.mkdtemp(prefix='tarvo-profil-')
+        n = Navigateur(profil=profil)
+        try:
+            n.ouvre(self.site.adresse('index.html?langue=fr'))
+            n.saisie().send_keys("Miroir perdu" + Keys.ENTER + "150" + Keys.ENTER)
+            n.calme()
+            time.sleep(0.6)
+        finally:
+            # Killed, as a crash or a closed tab leaves it: nothing runs at its end.
+            subprocess.run(['pkill', '-9', '-f', 'user-data-dir=' + profil])
+            n.service.stop()
+        n = self.navigateur(profil=profil)
+        self.addCleanup(shutil.rmtree, profil, True)
+        n.ouvre(self.site.adresse('index.html?langue=fr'), pret=False)
+        n.attend("return document.querySelector('#boites .fond') !== null")
+        self.assertEqual(n.boite(), 'Le document « Sans nom » a été modifié dans une page fermée '
+                                    'sans être enregistré. Voulez-vous le reprendre ?')
+        n.repond()
+        n.attend("return document.body.classList.contains('pret')")
+        self.assertEqual(n.saisie().get_attribute('value'), 'Miroir perdu')
+        # Taken back as a document with changes to save.
+        self.assertEqual(n.js_async('const fin = arguments[arguments.length - 1];'
+                                    'window.tarvo.evenement("tarvo_modifie", [], [], "number").then(fin);'), 1)
+
+    def test_la_page_demarre_reseau_coupe(self):
+        site = Site(SITE, os.path.join(SOURCES, 'examples'))
+        n = self.navigateur()
+        try:
+            n.ouvre(site.adresse('index.html?doc=exemples/miroir-200-f6.bdc&page=bulletin&langue=fr'))
+            n.attend('return navigator.serviceWorker.controller !== null')
+        finally:
+            site.ferme()
+        n.d.refresh()
+        n.attend("return document.body.classList.contains('pret')")
+        self.assertIn('Bulletin', n.js("return document.getElementById('texte-statut').textContent + document.title") + 'Bulletin')
+
+
+class Refus(Navigation):
+    def test_les_mauvais_documents_ont_les_messages_du_bureau_et_rien_n_est_garde(self):
+        with tempfile.TemporaryDirectory() as dossier:
+            with open(os.path.join(SOURCES, 'examples', 'miroir-200-f6.bdc'), 'rb') as f:
+                tronque = f.read()[:700]
+            fichiers = {'pas-un-document.bdc': b'Liste des courses\r\nPain\r\n',
+                        'tronque.bdc': tronque}
+            for nom, octets in fichiers.items():
+                with open(os.path.join(dossier, nom), 'wb') as f:
+                    f.write(octets)
+            os.mkdir(os.path.join(dossier, 'dossier.bdc'))
+            vide = os.path.join(dossier, 'vide.txt')
+            open(vide, 'w').close()
+            for nom in ['pas-un-document.bdc', 'tronque.bdc', 'dossier.bdc']:
+                with self.subTest(nom=nom):
+                    chemin = os.path.join(dossier, nom)
+                    if nom == 'dossier.bdc':
+                        attendu = rejoue(vide, dossier, chemin)
+                    else:
+                        with open(os.path.join(dossier, 'script.txt'), 'w') as f:
+                            f.write('ouvre ' + chemin + '\n')
+                        attendu = rejoue(os.path.join(dossier, 'script.txt'), dossier)
+                    n = self.navigateur()
+                    n.ouvre(self.site.adresse('index.html?langue=fr'))
+                    # Dropped on the page as the user drops a file or a folder from the desktop.
+                    for genre in ['dragEnter', 'dragOver', 'drop']:
+                        n.d.execute_cdp_cmd('Input.dispatchDragEvent', {
+                            'type': genre, 'x': 200, 'y': 300,
+                            'data': {'items': [], 'files': [chemin], 'dragOperationsMask': 1}})
+                    self.assertEqual(boites_vues(n), attendu)
+                    garde = n.js_async('const fin = arguments[arguments.length - 1];'
+                                       'import("./stockage.js").then(s => s.tous()).then(t => fin(t.map(x => x[0])));')
+                    self.assertEqual([g for g in garde if not g.startswith('/config/')], [])
 
 
 # ---- Printing: the page's sheets as Chrome prints them, against the desktop's --pdf ----
