@@ -43,12 +43,13 @@ build-asan: deps
 run: build
 	./scripts/lance.sh build/tarvo
 
-test: build build-asan
+test: build build-asan web
 	ctest --test-dir build --output-on-failure -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	/usr/bin/python3 tests/web/test_web.py build build-web/site
 
 # Every benchmark in one run: the Google Benchmark programs, then the whole-process start-up
 # and memory figures.
@@ -56,6 +57,8 @@ bench: build
 	@for b in build/bench/bench_*; do \
 	  [ "$$b" = build/bench/bench_lancement ] && continue; echo "== $$b"; $$b; done
 	@echo "== bench/processus.sh"; ./bench/processus.sh build
+	@if [ -d build-web/site ]; then echo "== bench/web/bench_web.py"; \
+	  /usr/bin/python3 bench/web/bench_web.py build build-web/site; fi
 
 # The README's pictures of every page, drawn by the program itself from the examples.
 images: build
